@@ -1,0 +1,59 @@
+// What the engine asks of the user: messages, choices, prompts, file dialogs, credentials and
+// the wait cursor. The Qt adapter shows real dialogs; tests use ScriptedUi (tests/support).
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace belvo {
+
+enum class MessageIcon { None, Information, Warning, Error, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class Answer { Ok, Cancel, Yes, No, Retry };
+
+struct Credentials {
+    std::string user;
+    std::string password;
+};
+
+class Ui {
+public:
+    virtual ~Ui() = default;
+
+    // A message box; returns the button the user pressed.
+    virtual Answer Message(const std::string& text, const std::string& caption, MessageIcon icon,
+                           MessageButtons buttons = MessageButtons::Ok) = 0;
+    // A list to choose one line from; none when the user cancels.
+    virtual std::optional<std::size_t> ChooseFromList(const std::string& title, const std::string& prompt,
+                                                      const std::vector<std::string>& lines,
+                                                      std::optional<std::size_t> preselected) = 0;
+    // A one-line text prompt; none when the user cancels.
+    virtual std::optional<std::string> PromptText(const std::string& title, const std::string& prompt,
+                                                  const std::string& initial) = 0;
+    // File dialogs. `filter` is "Description (*.ext)"; none when the user cancels.
+    virtual std::optional<std::string> OpenFileName(const std::string& title, const std::string& filter,
+                                                    const std::string& initialPath) = 0;
+    virtual std::optional<std::string> SaveFileName(const std::string& title, const std::string& filter,
+                                                    const std::string& initialPath) = 0;
+    // Asked when a web server answers 401 or 407; none when the user cancels.
+    virtual std::optional<Credentials> AskCredentials(const std::string& where) = 0;
+    // The wait cursor; calls nest.
+    virtual void BeginWait() = 0;
+    virtual void EndWait() = 0;
+};
+
+// Shows the wait cursor for the lifetime of the object.
+class WaitCursor {
+public:
+    explicit WaitCursor(Ui& ui) : m_ui(ui) { m_ui.BeginWait(); }
+    ~WaitCursor() { m_ui.EndWait(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    Ui& m_ui;
+};
+
+}  // namespace belvo
