@@ -27,6 +27,7 @@ namespace belvo {
 
 class CArchive;
 class CObject;
+class SettingsStore;
 
 // Bit 31 of a schema number: the class can read older schemas of itself.
 inline constexpr std::uint32_t VERSIONABLE_SCHEMA = 0x80000000u;
@@ -175,11 +176,17 @@ public:
 
     [[noreturn]] void Fail(ArchiveCause cause) const;
 
+    // The settings that loaders of old schemas take missing values from (a project or a
+    // proposal stored before a field existed). Null when none was given.
+    void SetSettings(SettingsStore* settings) { m_settings = settings; }
+    SettingsStore* Settings() const { return m_settings; }
+
 private:
     struct Impl;
     bool m_storing;
     std::string m_fileName;
     std::unique_ptr<Impl> m_impl;
+    SettingsStore* m_settings = nullptr;
 };
 
 }  // namespace belvo

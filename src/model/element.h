@@ -1,0 +1,68 @@
+// CPrvek: every node of the project tree (project, groups, walls, material elements). An element
+// owns its children, stores itself, shows itself in the project tree, computes its items into a
+// proposal and reports the materials the price list lacks. There is no parent pointer: every
+// walk starts at the root.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "foundation/archive.h"
+#include "model/tree_model.h"
+
+namespace belvo {
+
+class CNavrh;
+class MaterialList;
+class SettingsStore;
+class Ui;
+
+// One line of the report of materials that the price list lacks.
+struct CChybiMaterial {
+    std::string Polozka;     // the element's name
+    std::string ObjCislo;    // order number of the missing material
+    std::string Material;    // the material text the element keeps
+    std::string Nadpolozky;  // the element's path: ancestors' names and its own, joined by "::"
+
+    friend bool operator==(const CChybiMaterial&, const CChybiMaterial&) = default;
+};
+
+// What a calculation may ask of its surroundings: the user (messages, the choice among
+// alternative materials) and the settings.
+struct CalcContext {
+    Ui& ui;
+    SettingsStore& settings;
+};
+
+class CPrvek : public CObject {
+public:
+    std::string Nazev;
+    std::vector<std::unique_ptr<CPrvek>> Prvky;
+    TreeItem hItem = kNoTreeItem;  // the element's item in the project tree; not stored
+
+    // Inserts the element's item as the last child of `parent`, then its children below it.
+    // Returns the new item, or kNoTreeItem when an insertion failed.
+    virtual TreeItem VlozDoStromu(ProjectTree& tree, TreeItem parent);
+    // Adds the element's items to the proposal, then those of its children, with `label` as the
+    // group label of the items (see CSkupina for how it changes on the way down).
+    virtual void VypocetPolozek(CNavrh& navrh, const MaterialList& materials, const std::string& label,
+                                CalcContext& context) = 0;
+    // Appends a record for every material the element refers to that `materials` lacks; `path`
+    // is the path of the element's parent.
+    virtual void KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
+                                const MaterialList& materials) const = 0;
+
+    // The tree label and the picture index of the element's class.
+    virtual std::string TreeLabel() const { return Nazev; }
+    virtual int TreePicture() const = 0;
+
+protected:
+    // Helpers for the concrete classes: the children's share of the three walks.
+    void ChildrenVypocetPolozek(CNavrh& navrh, const MaterialList& materials, const std::string& label,
+                                CalcContext& context);
+    void ChildrenKontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
+                                const MaterialList& materials) const;
+};
+
+}  // namespace belvo
