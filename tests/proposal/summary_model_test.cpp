@@ -148,6 +148,8 @@ struct RoundingCase {
     bool raised;
 };
 
+void PrintTo(const RoundingCase& c, std::ostream* os) { *os << c.name; }
+
 class RoundingDecision : public Summary, public ::testing::WithParamInterface<RoundingCase> {};
 
 TEST_P(RoundingDecision, BothMoneyAmountsCount)
