@@ -10,6 +10,7 @@
 #include "catalogue/price_list_file.h"
 #include "catalogue/price_list_label.h"
 #include "cli/cli_command.h"
+#include "cli/cli_text.h"
 #include "cli/json_writer.h"
 #include "platform/qt/system_info_qt.h"
 
@@ -17,20 +18,11 @@ namespace belvo::cli {
 
 namespace {
 
-enum class Format { Text, Json };
-
 struct CatalogueOptions {
     std::string file;
     bool all = false;
-    Format format = Format::Text;
+    OutputFormat format = OutputFormat::Text;
 };
-
-Format ParseFormat(std::string_view value)
-{
-    if (value == "text") return Format::Text;
-    if (value == "json") return Format::Json;
-    throw UsageError("unknown format \"" + std::string(value) + "\" (text or json)");
-}
 
 CatalogueOptions ParseOptions(const std::vector<std::string>& args)
 {
@@ -42,9 +34,9 @@ CatalogueOptions ParseOptions(const std::vector<std::string>& args)
             options.all = true;
         } else if (arg == "--format") {
             if (i + 1 >= args.size()) throw UsageError("--format needs a value (text or json)");
-            options.format = ParseFormat(args[++i]);
+            options.format = ParseOutputFormat(args[++i]);
         } else if (arg.starts_with("--format=")) {
-            options.format = ParseFormat(std::string_view(arg).substr(9));
+            options.format = ParseOutputFormat(std::string_view(arg).substr(9));
         } else if (arg.starts_with("-") && arg != "-") {
             throw UsageError("unknown option \"" + arg + "\"");
         } else if (haveFile) {
@@ -60,20 +52,10 @@ CatalogueOptions ParseOptions(const std::vector<std::string>& args)
 
 bool Listed(const CMaterial& material, bool all) { return all || material.JeNeotoceny(); }
 
-// A cell of the tab-separated listing: tabs, line feeds and other control characters would
-// break the rows, so they become spaces.
-std::string Cell(std::string_view text)
-{
-    std::string cell(text);
-    for (char& c : cell)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
-    return cell;
-}
-
 void WriteText(std::ostream& out, const PriceList& priceList, bool all, const Separators& separators)
 {
     const std::string currency = CenikIdCurrency(priceList.CenikId);
-    out << Cell("Ceník " + priceList.CenikId + "; ceny v " + (currency.empty() ? "Kč" : currency)) << '\n';
+    out << TabCell("Ceník " + priceList.CenikId + "; ceny v " + (currency.empty() ? "Kč" : currency)) << '\n';
 
     static constexpr std::string_view kHeadings[] = {
         "obj.č.",       "název",     "závod",   "šířka",  "délka", "výška",   "cena (paleta)", "cena (volná)",
@@ -89,9 +71,9 @@ void WriteText(std::ostream& out, const PriceList& priceList, bool all, const Se
     for (const CMaterial& m : priceList.materials) {
         if (!Listed(m, all)) continue;
         const std::string cells[] = {
-            Cell(m.ObjCislo),
-            Cell(m.Nazev),
-            Cell(m.Zavod),
+            TabCell(m.ObjCislo),
+            TabCell(m.Nazev),
+            TabCell(m.Zavod),
             number(m.Sirka),
             number(m.Delka),
             number(m.Vyska),
@@ -100,9 +82,9 @@ void WriteText(std::ostream& out, const PriceList& priceList, bool all, const Se
             number(m.Vaha, 1),
             number(m.KsNaPalete),
             number(m.Skupina),
-            Cell(m.PaletaNazev + "(" + m.PaletaObjCislo + ")"),
-            Cell(m.Ttu2),
-            Cell(m.ZaklMat),
+            TabCell(m.PaletaNazev + "(" + m.PaletaObjCislo + ")"),
+            TabCell(m.Ttu2),
+            TabCell(m.ZaklMat),
             number(m.Typ),
             number(m.Otoceni),
         };
@@ -144,7 +126,7 @@ int RunCatalogue(const std::vector<std::string>& args)
     RegisterCatalogueClasses(classes);
     const PriceList priceList = ReadPriceListFile(options.file, classes);
 
-    if (options.format == Format::Json)
+    if (options.format == OutputFormat::Json)
         WriteJson(std::cout, priceList, options.all);
     else
         WriteText(std::cout, priceList, options.all, QtSystemInfo().NumberSeparators());

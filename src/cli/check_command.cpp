@@ -9,6 +9,7 @@
 #include "app/persistent_classes.h"
 #include "catalogue/price_list_file.h"
 #include "cli/cli_command.h"
+#include "cli/cli_text.h"
 #include "model/element.h"
 #include "model/project_file.h"
 #include "model/projekt.h"
@@ -45,14 +46,6 @@ CheckOptions ParseOptions(const std::vector<std::string>& args)
     return options;
 }
 
-std::string Cell(std::string_view text)
-{
-    std::string cell(text);
-    for (char& c : cell)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
-    return cell;
-}
-
 }  // namespace
 
 int RunCheck(const std::vector<std::string>& args)
@@ -71,8 +64,8 @@ int RunCheck(const std::vector<std::string>& args)
 
     std::cout << "položka\tobj.č.\tmateriál\tnadpoložky\n";
     for (const CChybiMaterial& record : missing)
-        std::cout << Cell(record.Polozka) << '\t' << Cell(record.ObjCislo) << '\t' << Cell(record.Material) << '\t'
-                  << Cell(record.Nadpolozky) << '\n';
+        std::cout << TabCell(record.Polozka) << '\t' << TabCell(record.ObjCislo) << '\t' << TabCell(record.Material) << '\t'
+                  << TabCell(record.Nadpolozky) << '\n';
     return kExitFound;
 }
 

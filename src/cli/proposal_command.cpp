@@ -13,6 +13,7 @@
 #include "app/persistent_classes.h"
 #include "catalogue/price_list_file.h"
 #include "cli/cli_command.h"
+#include "cli/cli_text.h"
 #include "cli/cli_ui.h"
 #include "cli/proposal_output.h"
 #include "foundation/errors.h"
@@ -31,8 +32,6 @@ namespace belvo::cli {
 
 namespace {
 
-enum class Format { Text, Json };
-
 struct ProposalOptions {
     std::string project;
     std::optional<std::string> element;
@@ -41,15 +40,8 @@ struct ProposalOptions {
     std::optional<std::string> catalogue;
     std::optional<std::string> settings;
     bool roundAll = false;
-    Format format = Format::Text;
+    OutputFormat format = OutputFormat::Text;
 };
-
-Format ParseFormat(std::string_view value)
-{
-    if (value == "text") return Format::Text;
-    if (value == "json") return Format::Json;
-    throw UsageError("unknown format \"" + std::string(value) + "\" (text or json)");
-}
 
 ProposalOptions ParseOptions(const std::vector<std::string>& args)
 {
@@ -74,9 +66,9 @@ ProposalOptions ParseOptions(const std::vector<std::string>& args)
         } else if (arg == "--round-all") {
             options.roundAll = true;
         } else if (arg == "--format") {
-            options.format = ParseFormat(value());
+            options.format = ParseOutputFormat(value());
         } else if (arg.starts_with("--format=")) {
-            options.format = ParseFormat(std::string_view(arg).substr(9));
+            options.format = ParseOutputFormat(std::string_view(arg).substr(9));
         } else if (arg == "--html" || arg == "--xml" || arg == "--pdf") {
             throw UsageError(arg + " is not yet available");
         } else if (arg.starts_with("-") && arg != "-") {
@@ -135,7 +127,7 @@ int RunProposal(const std::vector<std::string>& args)
     summary.Otevri(true);
     if (options.roundAll) summary.ZaokrouhliVse();
 
-    if (options.format == Format::Json)
+    if (options.format == OutputFormat::Json)
         WriteProposalJson(std::cout, summary, ui.Messages());
     else
         WriteProposalText(std::cout, summary);

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/cli_text.h"
 #include "cli/json_writer.h"
 #include "proposal/navrh.h"
 #include "proposal/summary_model.h"
@@ -112,23 +113,14 @@ void WriteTotals(JsonWriter& json, const SummaryTotals& t)
     json.EndObject();
 }
 
-// A cell of the tab-separated tables: control characters would break the rows.
-std::string Cell(std::string_view text)
-{
-    std::string cell(text);
-    for (char& c : cell)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
-    return cell;
-}
-
 void WriteTable(std::ostream& out, const TableModel& table)
 {
     for (int column = 0; column < table.ColumnCount(); ++column)
-        out << (column > 0 ? "\t" : "") << Cell(table.Columns()[static_cast<std::size_t>(column)].header);
+        out << (column > 0 ? "\t" : "") << TabCell(table.Columns()[static_cast<std::size_t>(column)].header);
     out << '\n';
     for (int row = 1; row <= table.LastRow(); ++row) {
         for (int column = 0; column < table.ColumnCount(); ++column)
-            out << (column > 0 ? "\t" : "") << Cell(table.Text(row, column));
+            out << (column > 0 ? "\t" : "") << TabCell(table.Text(row, column));
         out << '\n';
     }
 }
@@ -179,11 +171,11 @@ void WriteProposalText(std::ostream& out, const SummaryModel& summary)
     const SummaryTotals& t = summary.Totals();
     const std::string& currency = summary.Currency();
 
-    out << Cell(navrh.Titulek) << '\n';
-    if (!navrh.JmenoRadek2.empty()) out << Cell(navrh.JmenoRadek2) << '\n';
-    out << "Ceník: " << Cell(navrh.Cenik) << '\n';
-    out << "Datum: " << Cell(navrh.Datum) << '\n';
-    out << "Autor: " << Cell(navrh.Autor) << '\n';
+    out << TabCell(navrh.Titulek) << '\n';
+    if (!navrh.JmenoRadek2.empty()) out << TabCell(navrh.JmenoRadek2) << '\n';
+    out << "Ceník: " << TabCell(navrh.Cenik) << '\n';
+    out << "Datum: " << TabCell(navrh.Datum) << '\n';
+    out << "Autor: " << TabCell(navrh.Autor) << '\n';
     out << (summary.SDPH() ? "Ceny s DPH " : "Ceny bez DPH ") << number(navrh.DPH, 0) << " %\n\n";
 
     out << "materiál\n";

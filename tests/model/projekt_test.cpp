@@ -10,6 +10,7 @@
 #include "support/fixture_element.h"
 #include "support/memory_archive.h"
 #include "support/test_materials.h"
+#include "support/tree_builder.h"
 
 namespace belvo {
 namespace {
@@ -19,20 +20,8 @@ using test::CTestPrvek;
 const Separators kPoint{".", ""};
 std::string Show(const CCislo& c) { return c.Format(kPoint, CCislo::kPoint | CCislo::kEmptyNull); }
 
-template <class T>
-T& AddChild(CPrvek& parent, std::unique_ptr<T> child)
-{
-    T& ref = *child;
-    parent.Prvky.push_back(std::move(child));
-    return ref;
-}
-
-std::unique_ptr<CSkupina> Group(std::string name)
-{
-    auto g = std::make_unique<CSkupina>();
-    g->Nazev = std::move(name);
-    return g;
-}
+using test::AddChild;
+using test::Group;
 
 TEST(NewProject, DefaultsWithEmptySettings)
 {

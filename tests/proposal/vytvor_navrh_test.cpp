@@ -8,6 +8,7 @@
 #include "support/fixture_element.h"
 #include "support/scripted_ui.h"
 #include "support/test_materials.h"
+#include "support/tree_builder.h"
 
 namespace belvo {
 namespace {
@@ -20,20 +21,8 @@ const Separators kPoint{".", ""};
 std::string Show(const CCislo& c) { return c.Format(kPoint, CCislo::kPoint); }
 const LocalTime kNow{2016, 3, 5, 9, 7, 0};
 
-template <class T>
-T& AddChild(CPrvek& parent, std::unique_ptr<T> child)
-{
-    T& ref = *child;
-    parent.Prvky.push_back(std::move(child));
-    return ref;
-}
-
-std::unique_ptr<CSkupina> Group(std::string name)
-{
-    auto g = std::make_unique<CSkupina>();
-    g->Nazev = std::move(name);
-    return g;
-}
+using test::AddChild;
+using test::Group;
 
 std::unique_ptr<CTestPrvek> Element(std::string name, std::vector<Contribution> contributions)
 {
