@@ -186,6 +186,16 @@ TEST(OdbcText, KeepsValidUtf8AndMarksForeignBytes)
     EXPECT_FALSE(IsValidUtf8("P\xF8\xED\xE8ka"));   // Windows-1250 bytes
     EXPECT_FALSE(IsValidUtf8("\xC5"));              // cut sequence
     EXPECT_EQ(OdbcTextToUtf8("Příčka"), "Příčka");
+    EXPECT_EQ(OdbcTextToUtf8("P\xF8\xED\xE8ka \x9E" "lu\x9D" "ou\xE8k\xFD"), "Příčka žluťoučký");
+}
+
+TEST_F(OdbcDatabaseTest, ReadsTextsOfAWindows1250DatabaseAsSuch)
+{
+    // "Příčka" as Windows-1250 bytes, stored as text without conversion.
+    sandbox.RunSqlite("t.db", "create table stara (t text); insert into stara values (cast(x'50F8EDE86B61' as text));");
+    OdbcDatabase db;
+    db.Connect(OdbcSandbox::DriverConnection(database));
+    EXPECT_EQ(ReadAll(db, "select t from stara")[0][0], "Příčka");
 }
 
 }  // namespace

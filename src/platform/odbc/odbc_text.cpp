@@ -1,5 +1,7 @@
 #include "platform/odbc/odbc_text.h"
 
+#include "foundation/cp1250.h"
+
 namespace belvo {
 
 namespace {
@@ -48,19 +50,7 @@ bool IsValidUtf8(std::string_view text)
 std::string OdbcTextToUtf8(std::string_view text)
 {
     if (IsValidUtf8(text)) return std::string(text);
-    std::string result;
-    result.reserve(text.size() + 8);
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = Utf8SequenceLength(text, pos);
-        if (length == 0) {
-            result += "\xEF\xBF\xBD";
-            ++pos;
-        } else {
-            result.append(text.substr(pos, length));
-            pos += length;
-        }
-    }
-    return result;
+    return Cp1250ToUtf8(text);
 }
 
 }  // namespace belvo
