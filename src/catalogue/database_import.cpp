@@ -111,7 +111,7 @@ std::unique_ptr<CMaterial> MaterialRow(const std::vector<std::string>& row, std:
 std::unique_ptr<CMaterial> TypeCaptionRow(const std::vector<std::string>& row, std::size_t query)
 {
     auto m = std::make_unique<CMaterial>();
-    m->ObjCislo = kObjCisloTitulkuTypu;
+    m->ObjCislo = std::string(kObjCisloTitulkuTypu);
     m->TypText = Text(row[1]);
     m->Nazev = Text(row[2]);
     const RowPlace place{query, m->Nazev};
