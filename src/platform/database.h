@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "foundation/errors.h"
@@ -54,15 +55,16 @@ public:
     virtual std::unique_ptr<ResultSet> Query(const std::string& sql) = 0;
     virtual void Close() = 0;
 
-    // Opens the connection as the program does: a connection text without a data source lets
-    // the user choose one of the known data sources first (through `ui`; without a `ui` there
-    // is nobody to ask). Returns the completed connection text, or none when the user cancelled,
-    // there was nothing to choose from, or the connection failed; `failure`, when given,
-    // receives the driver's diagnostic of a failed connection.
+    // Opens the connection as the program does. The connection text is a data source's name
+    // ("Karno"), a connection string ("DSN=Karno;UID=cenik", also with the "ODBC;" prefix that
+    // older settings hold), or empty: then the user chooses one of the known data sources
+    // (through `ui`; without a `ui` there is nobody to ask). Returns the completed connection
+    // text, or none when the user cancelled, there was nothing to choose from, or the connection
+    // failed; `failure`, when given, receives the driver's diagnostic of a failed connection.
     std::optional<std::string> Open(const std::string& connection, Ui* ui, std::string* failure = nullptr)
     {
-        std::string text = connection;
-        if (text.find_first_not_of(" \t") == std::string::npos) {
+        std::string text = ConnectionString(connection);
+        if (text.empty()) {
             if (!ui) return std::nullopt;
             std::vector<DataSource> sources;
             try {
@@ -87,6 +89,28 @@ public:
             if (failure) *failure = e.what();
             return std::nullopt;
         }
+    }
+
+    // The connection string for a connection text: blanks around it and an "ODBC;" prefix
+    // dropped, a bare name (no "=") taken as the name of a data source.
+    static std::string ConnectionString(std::string_view connection)
+    {
+        const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+        while (!connection.empty() && blank(connection.front())) connection.remove_prefix(1);
+        while (!connection.empty() && blank(connection.back())) connection.remove_suffix(1);
+        constexpr std::string_view prefix = "ODBC;";
+        if (connection.size() >= prefix.size()) {
+            bool same = true;
+            for (std::size_t i = 0; i < prefix.size(); ++i) {
+                char c = connection[i];
+                if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+                same = same && c == prefix[i];
+            }
+            if (same) connection.remove_prefix(prefix.size());
+        }
+        if (connection.empty()) return {};
+        if (connection.find('=') == std::string_view::npos) return "DSN=" + std::string(connection);
+        return std::string(connection);
     }
 };
 

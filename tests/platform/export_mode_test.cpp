@@ -72,11 +72,14 @@ TEST_F(ExportModeTest, WritesThePriceListNamedAfterTheDataSourceAndExitsZero)
     EXPECT_FALSE(std::filesystem::exists(startup / "Karno CZ.dat"));
 }
 
-TEST_F(ExportModeTest, TheSwitchMayArriveAsOneArgument)
+TEST_F(ExportModeTest, TheSwitchMayArriveAsOneArgumentAndTheSourceByItsName)
 {
     sandbox.AddDataSource("Karno", test::CreateKarnoDatabase(sandbox, "karno.db"));
-    EXPECT_EQ(RunBelvo({"-export DSN=Karno"}, startup).exitCode, 0);
-    EXPECT_TRUE(std::filesystem::exists(startup / "Karno.dat"));
+    for (const QStringList& arguments : {QStringList{"-export DSN=Karno"}, QStringList{"-export", "Karno"}}) {
+        std::filesystem::remove(startup / "Karno.dat");
+        EXPECT_EQ(RunBelvo(arguments, startup).exitCode, 0) << arguments.join(' ').toStdString();
+        EXPECT_EQ(ReadBack("Karno.dat").CenikId, "Karno");
+    }
 }
 
 TEST_F(ExportModeTest, ExitCodesTellWhatWentWrong)

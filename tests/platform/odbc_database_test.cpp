@@ -126,6 +126,27 @@ TEST_F(OdbcDatabaseTest, ConnectsThroughADataSourceOfTheSandbox)
     EXPECT_EQ(sources[0].name, "BelvoTest");
 }
 
+TEST_F(OdbcDatabaseTest, AcceptsANameAConnectionStringOrAnOldOdbcPrefix)
+{
+    sandbox.AddDataSource("BelvoTest", database);
+    for (const char* connection : {"BelvoTest", "DSN=BelvoTest", " ODBC;DSN=BelvoTest;", "odbc;DSN=BelvoTest"}) {
+        OdbcDatabase db;
+        const std::optional<std::string> completed = db.Open(connection, nullptr);
+        ASSERT_TRUE(completed.has_value()) << connection;
+        EXPECT_THAT(*completed, HasSubstr("DSN=BelvoTest")) << connection;
+    }
+}
+
+TEST(ConnectionString, NormalisesTheConnectionText)
+{
+    EXPECT_EQ(Database::ConnectionString("Karno"), "DSN=Karno");
+    EXPECT_EQ(Database::ConnectionString("  Karno CZ "), "DSN=Karno CZ");
+    EXPECT_EQ(Database::ConnectionString("ODBC;DSN=Karno;UID=x"), "DSN=Karno;UID=x");
+    EXPECT_EQ(Database::ConnectionString("DRIVER={SQLite3};Database=/a b.db"), "DRIVER={SQLite3};Database=/a b.db");
+    EXPECT_EQ(Database::ConnectionString("ODBC;"), "");
+    EXPECT_EQ(Database::ConnectionString(" "), "");
+}
+
 TEST_F(OdbcDatabaseTest, AnEmptyConnectionTextOffersTheKnownDataSources)
 {
     sandbox.AddDataSource("Prvni", sandbox.Dir() / "jiny.db");
