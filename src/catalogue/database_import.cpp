@@ -133,22 +133,31 @@ std::unique_ptr<ResultSet> RunQuery(Database& database, std::string_view sql, st
 struct Imported {
     std::vector<std::unique_ptr<CMaterial>> records;
     std::string label;
+    std::size_t maxRecords = kMaxImportedRecords;
+
+    void Add(std::unique_ptr<CMaterial> record)
+    {
+        if (records.size() >= maxRecords)
+            throw DatabaseError("Databáze vrací více než " + std::to_string(maxRecords) + " záznamů ceníku.");
+        records.push_back(std::move(record));
+    }
 };
 
-Imported RunQueries(Database& database, const SystemInfo& system)
+Imported RunQueries(Database& database, const SystemInfo& system, std::size_t maxRecords)
 {
     Imported result;
+    result.maxRecords = maxRecords;
     std::vector<std::string> row;
     std::size_t query = 0;
     for (std::string_view sql : MaterialQueries()) {
         ++query;
         const auto rows = RunQuery(database, sql, kMaterialColumnCount, query);
-        while (rows->Fetch(row)) result.records.push_back(MaterialRow(row, query));
+        while (rows->Fetch(row)) result.Add(MaterialRow(row, query));
     }
     {
         ++query;
         const auto rows = RunQuery(database, kPanelQuery, kPanelColumnCount, query);
-        while (rows->Fetch(row)) result.records.push_back(TypeCaptionRow(row, query));
+        while (rows->Fetch(row)) result.Add(TypeCaptionRow(row, query));
     }
     {
         ++query;
@@ -190,7 +199,7 @@ std::string DatabaseCenikId(std::string_view zeme, std::string_view mena, std::s
 }
 
 DatabaseImportResult ImportZDatabaze(Database& database, std::string& connection, CMaterialList& materials,
-                                     std::string& label, const SystemInfo& system, Ui* ui)
+                                     std::string& label, const SystemInfo& system, Ui* ui, std::size_t maxRecords)
 {
     DatabaseImportResult result;
     const std::optional<std::string> completed = database.Open(connection, ui, &result.failure);
@@ -200,7 +209,7 @@ DatabaseImportResult ImportZDatabaze(Database& database, std::string& connection
     std::optional<WaitCursor> wait;
     if (ui) wait.emplace(*ui);
     try {
-        Imported imported = RunQueries(database, system);
+        Imported imported = RunQueries(database, system, maxRecords);
         database.Close();
         materials.Clear();
         for (auto& record : imported.records) materials.Append(std::move(record));

@@ -2,6 +2,7 @@
 // price list's own row turned into a material list and a label (CenikId).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,10 @@ struct DatabaseImportResult {
     std::string failure;
 };
 
+// The most records an import accepts; a database that yields more is refused as faulty rather
+// than read into memory without bound.
+inline constexpr std::size_t kMaxImportedRecords = 1000000;
+
 // `ImportZDatabaze`. `connection` is the connection text: a data source ("DSN=name") or empty
 // to let the user choose one among those the driver manager knows. Once the connection is open
 // it receives the complete connection text that the driver reports. On success `materials`
@@ -35,7 +40,8 @@ struct DatabaseImportResult {
 // with its own message (error icon). The export mode passes none: nothing is shown and the
 // caller reads the result.
 DatabaseImportResult ImportZDatabaze(Database& database, std::string& connection, CMaterialList& materials,
-                                     std::string& label, const SystemInfo& system, Ui* ui);
+                                     std::string& label, const SystemInfo& system, Ui* ui,
+                                     std::size_t maxRecords = kMaxImportedRecords);
 
 // The label built from the price list's row of the database and the time of the import:
 // the country's first two characters ("CZ" when there is none), the time, " (currency)" with

@@ -392,6 +392,18 @@ TEST_F(DatabaseImportTest, AMissingPriceListRowOrMissingColumnsAreFailures)
               DatabaseImportStatus::Failed);
 }
 
+TEST_F(DatabaseImportTest, RefusesMoreRecordsThanAPriceListCanHold)
+{
+    db.Answer(1, {BrickRow("1"), BrickRow("2")});
+    db.answers[std::string(kPanelQuery)] = {{"-499", "1", "Panely", ""}};
+    EXPECT_EQ(ImportZDatabaze(db, connection, materials, label, system, nullptr, 3).status, DatabaseImportStatus::Imported);
+    db.Answer(2, {BrickRow("1")});
+    const auto result = ImportZDatabaze(db, connection, materials, label, system, nullptr, 3);
+    EXPECT_EQ(result.status, DatabaseImportStatus::Failed);
+    EXPECT_THAT(result.failure, HasSubstr("3"));
+    EXPECT_TRUE(materials.empty());
+}
+
 TEST_F(DatabaseImportTest, NothingChangesWhenTheConnectionIsNotOpened)
 {
     materials.Append(std::make_unique<CMaterial>());

@@ -12,6 +12,8 @@ namespace belvo {
 
 namespace {
 
+constexpr SQLULEN kQueryTimeoutSeconds = 600;
+
 // The diagnostic records of a handle as one text: each record's message and state, one per line.
 std::string Diagnostics(SQLSMALLINT type, SQLHANDLE handle)
 {
@@ -221,6 +223,8 @@ std::unique_ptr<ResultSet> OdbcDatabase::Query(const std::string& sql)
     // its own defaults, which are the same for ODBC.
     SQLSetStmtAttr(stmt, SQL_ATTR_CURSOR_TYPE, reinterpret_cast<SQLPOINTER>(SQL_CURSOR_FORWARD_ONLY), 0);
     SQLSetStmtAttr(stmt, SQL_ATTR_CONCURRENCY, reinterpret_cast<SQLPOINTER>(SQL_CONCUR_READ_ONLY), 0);
+    // A server that does not answer ends the statement instead of holding the program forever.
+    SQLSetStmtAttr(stmt, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(kQueryTimeoutSeconds), 0);
 
     std::vector<SQLCHAR> text(sql.begin(), sql.end());
     text.push_back(0);
