@@ -27,13 +27,22 @@ struct RowPlace {
     std::string_view order;  // the row's order number
 };
 
+// A database text as a message quotes it: at most 60 bytes, cut between characters.
+std::string Quoted(std::string_view text)
+{
+    constexpr std::size_t kLongest = 60;
+    if (text.size() <= kLongest) return "\"" + std::string(text) + "\"";
+    std::size_t cut = kLongest;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0u) == 0x80u) --cut;
+    return "\"" + std::string(text.substr(0, cut)) + "…\"";
+}
+
 [[noreturn]] void RefuseValue(const RowPlace& place, std::string_view field, std::string_view text,
                               std::string_view why)
 {
-    std::string message = "Chybný údaj v databázi: materiál \"" + std::string(place.order) + "\" (dotaz " +
-                          std::to_string(place.query) + "), pole " + std::string(field) + ": \"" +
-                          std::string(text) + "\" " + std::string(why) + ".";
-    throw DatabaseError(message);
+    throw DatabaseError("Chybný údaj v databázi: materiál " + Quoted(place.order) + " (dotaz " +
+                        std::to_string(place.query) + "), pole " + std::string(field) + ": " + Quoted(text) + " " +
+                        std::string(why) + ".");
 }
 
 // A column converted to a number, brought to `scale` decimal places with rounding.

@@ -378,6 +378,10 @@ TEST_F(DatabaseImportTest, FaultyRowsAreDatabaseFailuresNamingTheMaterialAndFiel
         EXPECT_THAT(result.failure, HasSubstr(c.named)) << c.text;
         EXPECT_TRUE(materials.empty());
     }
+    auto row = BrickRow("101440");
+    row[6] = std::string(5000, 'x');
+    db.Answer(1, {row});
+    EXPECT_LT(Import().failure.size(), 300u) << "a long value is quoted shortened";
 }
 
 TEST_F(DatabaseImportTest, AMissingPriceListRowOrMissingColumnsAreFailures)
