@@ -152,16 +152,39 @@ TEST(QtSettingsStore, ReadsAHandWrittenIniFile)
     EXPECT_EQ(store.Flush(), "");
 }
 
+TEST(QtSettingsStore, SpellingsOfOneKeyInAHandWrittenFileBecomeOne)
+{
+    const std::string path = FreshIniPath();
+    WriteFile(path, "[Setup]\nCenikUrl=a\nCENIKURL=b\nDPH=19\n");
+    {
+        QtSettingsStore store(path);
+        store.SetString("Setup", "cenikurl", "c");
+        EXPECT_EQ(store.GetString("Setup", "CenikUrl", ""), "c");
+        store.Flush();
+    }
+    QSettings raw(QString::fromStdString(CopyOf(path)), QSettings::IniFormat);
+    raw.beginGroup(QStringLiteral("Setup"));
+    EXPECT_EQ(raw.childKeys().size(), 2) << raw.childKeys().join(u' ').toStdString();
+    raw.endGroup();
+
+    QtSettingsStore store(path);
+    store.Remove("Setup", "CENIKurl");
+    EXPECT_FALSE(store.HasKey("Setup", "CenikUrl"));
+    EXPECT_EQ(store.GetString("Setup", "DPH", ""), "19");
+}
+
 TEST(QtSettingsStore, UsersStoreIsVexaKarno)
 {
-    QTemporaryDir home;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    // The user's store of this test program lives in its temporary folder (for the rest of the
+    // run too: the path is process-wide), never in the real home folder.
+    const QString home = TempDir().filePath(QStringLiteral("config"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home);
     {
         QtSettingsStore store;
         store.SetString("Setup", "Version", "2016-05-15");
         EXPECT_EQ(store.Flush(), "");
     }
-    const QString file = QDir(home.path()).filePath(QStringLiteral("Vexa/Karno.conf"));
+    const QString file = QDir(home).filePath(QStringLiteral("Vexa/Karno.conf"));
     ASSERT_TRUE(QFile::exists(file));
     QtSettingsStore again;
     EXPECT_EQ(again.GetString("setup", "version", ""), "2016-05-15");
