@@ -26,7 +26,7 @@ const CMaterial* NajdiDoplnek(const CMaterialList& materials, const CMaterial& m
         // whose own family code the piece lists.
         base = nullptr;
         for (const CMaterial& candidate : materials) {
-            if (candidate.Typ.RoundToInteger() == 0 && candidate.Skupina == material.Skupina &&
+            if (candidate.Typ.RoundToInteger() == 0 && StejneCislo(candidate.Skupina, material.Skupina) &&
                 candidate.Varianta == material.Varianta && JeZRodiny(material, candidate)) {
                 base = &candidate;
                 break;
@@ -35,7 +35,7 @@ const CMaterial* NajdiDoplnek(const CMaterialList& materials, const CMaterial& m
         if (!base) return nullptr;
     }
     for (const CMaterial& candidate : materials) {
-        if (MaBitDoplnku(candidate, mask) && candidate.Skupina == base->Skupina && candidate.Varianta == base->Varianta &&
+        if (MaBitDoplnku(candidate, mask) && StejneCislo(candidate.Skupina, base->Skupina) && candidate.Varianta == base->Varianta &&
             JeZRodiny(candidate, *base))
             return &candidate;
     }

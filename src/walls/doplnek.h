@@ -2,6 +2,8 @@
 // corner bricks) told apart by the type bits of material_codes.h.
 #pragma once
 
+#include <cstdint>
+
 #include "foundation/decimal.h"
 
 namespace belvo {
@@ -11,6 +13,20 @@ class CMaterialList;
 
 // The separators with which family codes are read (the program's Czech locale).
 const Separators& FamilySeparators();
+
+// Whether `value` equals the whole number `whole`. Price-list codes are whole numbers, and the
+// scans of the price list test them for every record, so that case avoids the general compare.
+inline bool JeCislo(const CCislo& value, std::int64_t whole)
+{
+    return value.Scale() == 0 ? value.Mantissa() == whole : value == CCislo(whole);
+}
+
+// Value equality of two numbers, quick when they have the same scale (as the same field of two
+// price-list records has).
+inline bool StejneCislo(const CCislo& a, const CCislo& b)
+{
+    return a.Scale() == b.Scale() ? a.Mantissa() == b.Mantissa() : a == b;
+}
 
 // Whether the type of `material`, rounded to a whole number, has a bit of `mask`.
 bool MaBitDoplnku(const CMaterial& material, int mask);

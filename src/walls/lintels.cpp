@@ -25,7 +25,7 @@ const char kNenalezenProSirku[] = "Nenalezen překlad pro šířku otvotu ";
 
 bool IsGroupType(const CMaterial& m, int group, int type)
 {
-    return m.Skupina == CCislo(group) && m.Typ == CCislo(type);
+    return JeCislo(m.Skupina, group) && JeCislo(m.Typ, type);
 }
 
 // [a ÷ b]: a at one decimal divided by b (one decimal kept), then rounded to a whole number.
@@ -249,7 +249,7 @@ const CMaterial* NajdiRoletovyPreklad(const CMaterialList& materials, const CCis
     const CCislo widest = thickness + vylozeni;
     const CMaterial* taken = nullptr;
     for (const CMaterial& m : materials) {
-        if (!(m.Skupina == CCislo(kSkupinaRoletovePreklady)) || m.Delka < required || m.Sirka > widest) continue;
+        if (!JeCislo(m.Skupina, kSkupinaRoletovePreklady) || m.Delka < required || m.Sirka > widest) continue;
         if (!taken || (m.Delka <= taken->Delka && m.Sirka >= taken->Sirka)) taken = &m;
     }
     return taken;

@@ -37,7 +37,7 @@ CCislo PiecesUp(const CCislo& length, const CCislo& pieceHeight)
 // price variant and a type bit of `mask` (corner and 135° corner bricks).
 bool IsFamilyPiece(const CMaterial& candidate, const CMaterial& brick, int mask)
 {
-    return MaBitDoplnku(candidate, mask) && candidate.Vyska == brick.Vyska && candidate.Varianta == brick.Varianta &&
+    return MaBitDoplnku(candidate, mask) && StejneCislo(candidate.Vyska, brick.Vyska) && candidate.Varianta == brick.Varianta &&
            JeZRodiny(candidate, brick);
 }
 
