@@ -264,6 +264,27 @@ TEST_F(WallCalc, PlasterCoversTheFaceLessAreaOpeningsAndSlants)
     EXPECT_EQ(Compute(*wall), (Quantities{{"B", "172"}, {"O", "23.5"}}));
 }
 
+TEST_F(WallCalc, AlternativePlastersAreChosenOncePerProposal)
+{
+    PutBaseBrick();
+    Put(Material("O2", kSkupinaMaltyOmitky, kTypOmitka, 0, 0, 0), [](CMaterial& m) { m.Malta = CCislo(1); });
+    Put(Material("O1", kSkupinaMaltyOmitky, kTypOmitka, 0, 0, 0), [](CMaterial& m) { m.Malta = CCislo(2); });
+    Put(Material("O0", kSkupinaMaltyOmitky, kTypOmitka, 0, 0, 0));  // no figure: not offered
+    auto first = Wall(300, 5000, 2500);
+    first->Omitka = kOmitkaVnejsi;
+    auto second = Wall(300, 5000, 2500);
+    second->Omitka = kOmitkaVnejsi | kOmitkaVnitrni;
+    ui.choices.push_back(1);  // the second line: O1
+    navrh = std::make_unique<CNavrh>();
+    first->VypocetPolozek(*navrh, materials, "", context);
+    second->VypocetPolozek(*navrh, materials, "", context);
+    ASSERT_EQ(ui.listChoices.size(), 1u);
+    EXPECT_EQ(ui.listChoices[0].lines.size(), 2u);
+    ASSERT_EQ(navrh->Polozky.size(), 2u);
+    EXPECT_EQ(navrh->Polozky[1]->ObjCislo, "O1");
+    EXPECT_EQ(test::Show(navrh->Polozky[1]->NavrhKs), "18.7");  // 6.2 + 12.5
+}
+
 TEST_F(WallCalc, SlantsShortenTheCornerCoursesAndTheFreeEnds)
 {
     PutBaseBrick();
