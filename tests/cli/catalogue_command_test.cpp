@@ -198,7 +198,7 @@ TEST(CatalogueCommand, ListsTheDemoPriceList)
     ASSERT_TRUE(std::filesystem::exists(demo)) << demo;
     const auto result = RunCli({"catalogue", demo, "--format", "json", "--all"});
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_NE(result.out.find("\"ObjCislo\": \"10030\""), std::string::npos);
+    EXPECT_NE(result.out.find("\"ObjCislo\": \"104290\""), std::string::npos);
     EXPECT_NE(result.out.find("\"Otoceni\": \"2\""), std::string::npos);
 }
 
