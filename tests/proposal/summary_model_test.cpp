@@ -28,23 +28,23 @@ struct ItemSpec {
     int typ = 0;
 };
 
-std::unique_ptr<CPolozka> Item(const ItemSpec& spec)
+std::unique_ptr<CPolozka> Item(const ItemSpec& wanted)
 {
     auto p = std::make_unique<CPolozka>();
-    p->ObjCislo = spec.objCislo;
-    p->Nazev = "Cihla " + spec.objCislo;
+    p->ObjCislo = wanted.objCislo;
+    p->Nazev = "Cihla " + wanted.objCislo;
     p->Zavod = "Závod";
-    p->NavrhKs = spec.navrhKs;
-    p->KsNaPalete = spec.ksNaPalete;
-    p->CenaPaleta = spec.cenaPaleta;
-    p->CenaVolna = spec.cenaVolna;
+    p->NavrhKs = wanted.navrhKs;
+    p->KsNaPalete = wanted.ksNaPalete;
+    p->CenaPaleta = wanted.cenaPaleta;
+    p->CenaVolna = wanted.cenaVolna;
     p->Vaha = CCislo(12500, 3);
-    p->PaletaNazev = spec.paletaNazev;
+    p->PaletaNazev = wanted.paletaNazev;
     p->PaletaCena = CCislo(25000, 2);
     p->PaletaVykup = CCislo(20000, 2);
     p->PaletaVaha = CCislo(25);
-    p->Skupina = CCislo(spec.skupina);
-    p->Typ = CCislo(spec.typ);
+    p->Skupina = CCislo(wanted.skupina);
+    p->Typ = CCislo(wanted.typ);
     p->Sleva = CCislo(0);
     return p;
 }
@@ -147,6 +147,8 @@ struct RoundingCase {
     CCislo zdrazeni;
     bool raised;
 };
+
+void PrintTo(const RoundingCase& c, std::ostream* os) { *os << c.name; }
 
 class RoundingDecision : public Summary, public ::testing::WithParamInterface<RoundingCase> {};
 

@@ -25,35 +25,35 @@ struct MaterialSpec {
     CCislo otoceni = CCislo(0);
 };
 
-inline std::unique_ptr<CMaterial> MakeMaterial(const MaterialSpec& spec)
+inline std::unique_ptr<CMaterial> MakeMaterial(const MaterialSpec& wanted)
 {
     auto m = std::make_unique<CMaterial>();
-    m->ObjCislo = spec.objCislo;
-    m->Nazev = spec.nazev;
+    m->ObjCislo = wanted.objCislo;
+    m->Nazev = wanted.nazev;
     m->Zavod = "Závod 1";
-    m->Skupina = CCislo(spec.skupina);
-    m->Typ = CCislo(spec.typ);
-    m->TypText = std::to_string(spec.typ);
-    m->KsNaPalete = spec.ksNaPalete;
-    m->CenaPaleta = spec.cenaPaleta;
-    m->CenaVolna = spec.cenaVolna;
-    m->PaletaNazev = spec.paletaNazev;
+    m->Skupina = CCislo(wanted.skupina);
+    m->Typ = CCislo(wanted.typ);
+    m->TypText = std::to_string(wanted.typ);
+    m->KsNaPalete = wanted.ksNaPalete;
+    m->CenaPaleta = wanted.cenaPaleta;
+    m->CenaVolna = wanted.cenaVolna;
+    m->PaletaNazev = wanted.paletaNazev;
     m->PaletaCena = CCislo(25000, 2);   // 250.00
     m->PaletaVykup = CCislo(20000, 2);  // 200.00
     m->PaletaVaha = CCislo(25);
-    m->PaletaObjCislo = "PAL-" + spec.paletaNazev;
-    m->Sirka = spec.sirka;
+    m->PaletaObjCislo = "PAL-" + wanted.paletaNazev;
+    m->Sirka = wanted.sirka;
     m->Delka = CCislo(250);
     m->Vyska = CCislo(238);
-    m->Vaha = spec.vaha;
-    m->Malta = spec.malta;
-    m->Otoceni = spec.otoceni;
+    m->Vaha = wanted.vaha;
+    m->Malta = wanted.malta;
+    m->Otoceni = wanted.otoceni;
     m->Ttu2 = "0,25";
     m->SkupZbo = "100";
     m->PaletaSkupZbo = "900";
     return m;
 }
 
-inline const CMaterial& Add(CMaterialList& list, const MaterialSpec& spec) { return list.Append(MakeMaterial(spec)); }
+inline const CMaterial& Add(CMaterialList& list, const MaterialSpec& wanted) { return list.Append(MakeMaterial(wanted)); }
 
 }  // namespace belvo::test
