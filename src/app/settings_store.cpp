@@ -73,6 +73,43 @@ bool SameSettingName(std::string_view a, std::string_view b)
     return true;
 }
 
+std::string EscapeSettingName(std::string_view name)
+{
+    if (name.empty()) return "%";
+    std::string stored;
+    stored.reserve(name.size());
+    for (const char c : name) {
+        switch (c) {
+        case '%': stored += "%25"; break;
+        case '/': stored += "%2F"; break;
+        case '\\': stored += "%5C"; break;
+        default: stored += c;
+        }
+    }
+    return stored;
+}
+
+std::string UnescapeSettingName(std::string_view stored)
+{
+    if (stored == "%") return {};
+    std::string name;
+    name.reserve(stored.size());
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        const std::string_view rest = stored.substr(i);
+        if (rest.size() >= 3 && rest[0] == '%') {
+            const std::string code = FoldSettingName(rest.substr(1, 2));
+            const char decoded = code == "25" ? '%' : code == "2f" ? '/' : code == "5c" ? '\\' : '\0';
+            if (decoded != '\0') {
+                name += decoded;
+                i += 2;
+                continue;
+            }
+        }
+        name += stored[i];
+    }
+    return name;
+}
+
 std::string SettingsStore::GetString(std::string_view section, std::string_view key,
                                      std::string_view defaultValue) const
 {

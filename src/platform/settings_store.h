@@ -32,6 +32,13 @@ std::optional<int> ParseSettingInt(std::string_view text);
 std::string FoldSettingName(std::string_view name);
 bool SameSettingName(std::string_view a, std::string_view b);
 
+// The form of a section or key name inside a store whose names nest at '/' or '\\' (the
+// registry, INI files): '%', '/' and '\\' become "%25", "%2F" and "%5C", and the empty name
+// becomes "%". Every name, however odd, so stays one flat name, and the escaping is reversed
+// exactly. Unescaping leaves a '%' that starts no known escape as it is (hand-edited files).
+std::string EscapeSettingName(std::string_view name);
+std::string UnescapeSettingName(std::string_view stored);
+
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;

@@ -147,6 +147,9 @@ TEST_P(SettingsStoreContract, RemovingASectionKeepsTheOthers)
     EXPECT_FALSE(Contains(store->SectionNames(), "CZ-Kč"));
     EXPECT_EQ(store->GetString("SK-EUR", "DPH", ""), "20");
     store->RemoveSection("Nikde");  // harmless
+
+    store->Remove("SK-EUR", "DPH");
+    EXPECT_FALSE(Contains(store->SectionNames(), "SK-EUR")) << "a section without values is gone";
 }
 
 }  // namespace
