@@ -20,12 +20,6 @@ void ZkontrolujMaterial(std::vector<CChybiMaterial>& missing, const std::string&
         missing.push_back(CChybiMaterial{nazev, objCislo, materialText, path});
 }
 
-const Separators& SeparatoryKodu()
-{
-    static const Separators separators;
-    return separators;
-}
-
 CCislo NaDesetiny(CCislo value, int scale)
 {
     value.SetScale(scale, true);

@@ -25,10 +25,6 @@ void HlasChybejiciMaterial(Ui& ui, const std::string& materialText, const std::s
 void ZkontrolujMaterial(std::vector<CChybiMaterial>& missing, const std::string& path, const std::string& nazev,
                         const std::string& objCislo, const std::string& materialText, const CMaterialList& materials);
 
-// The separators with which family codes (ZaklMat) are read. The codes are whole numbers, which
-// read alike with any locale's separators.
-const Separators& SeparatoryKodu();
-
 // A copy of `value` brought to `scale` decimals with rounding.
 CCislo NaDesetiny(CCislo value, int scale);
 

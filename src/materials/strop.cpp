@@ -6,6 +6,7 @@
 #include "model/najdi_material.h"
 #include "materials/element_support.h"
 #include "proposal/item_operations.h"
+#include "walls/doplnek.h"
 
 namespace belvo {
 
@@ -88,7 +89,7 @@ void CHurdis::VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, cons
                 // The supports are the records that list the plank's family code. A plank
                 // without a code has no supports: an empty family list would otherwise match
                 // every record whose own list is empty.
-                const Separators& separators = SeparatoryKodu();
+                const Separators& separators = FamilySeparators();
                 if (!CCislo::Parse(plank->ZaklMat, separators).IsNull()) {
                     const CCislo supports = PocetKusu * CCislo(2);
                     for (const CMaterial& record : materials)
