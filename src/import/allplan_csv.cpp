@@ -30,8 +30,8 @@ constexpr int kSkupinaVlozek = 7;
 constexpr int kSkupinaPanelu = 499;
 
 // Reads a file the way a text-mode stream with fgets does: pieces of at most 3999 characters up
-// to and including the line end, a carriage return before a line feed dropped. Counts the bytes
-// so that an oversized file is refused before it is read whole.
+// to and including the line end, a carriage return before a line feed dropped. Reads in blocks
+// and counts the bytes, so that an oversized file is refused before it is read whole.
 class PieceReader {
 public:
     PieceReader(std::istream& in, std::string path) : m_in(in), m_path(std::move(path)) {}
@@ -40,30 +40,48 @@ public:
     {
         std::string piece;
         while (piece.size() < kMaxPiece) {
-            char ch = 0;
-            if (!Get(ch)) break;
-            if (ch == '\r' && m_in.peek() == '\n') {
-                Get(ch);
-            }
-            piece.push_back(ch);
+            int ch = Get();
+            if (ch < 0) break;
+            if (ch == '\r' && Peek() == '\n') ch = Get();
+            piece.push_back(static_cast<char>(ch));
             if (ch == '\n') break;
         }
-        if (m_in.bad()) throw FileError(m_path, "soubor nelze přečíst");
         if (piece.empty()) return std::nullopt;
         return piece;
     }
 
 private:
-    bool Get(char& ch)
+    static constexpr std::size_t kBlock = 64 * 1024;
+
+    // The next byte without taking it, or -1 at the end of the file.
+    int Peek()
     {
-        if (!m_in.get(ch)) return false;
-        if (++m_bytes > kMaxAllplanBytes)
+        if (m_pos == m_block.size() && !Fill()) return -1;
+        return static_cast<unsigned char>(m_block[m_pos]);
+    }
+    int Get()
+    {
+        const int ch = Peek();
+        if (ch >= 0) ++m_pos;
+        return ch;
+    }
+    bool Fill()
+    {
+        m_block.resize(kBlock);
+        m_in.read(m_block.data(), static_cast<std::streamsize>(kBlock));
+        m_block.resize(static_cast<std::size_t>(m_in.gcount()));
+        m_pos = 0;
+        if (m_in.bad()) throw FileError(m_path, "soubor nelze přečíst");
+        m_bytes += m_block.size();
+        if (m_bytes > kMaxAllplanBytes)
             throw FileError(m_path, "soubor je větší než 16 MB, takový seznam dílů to být nemůže");
-        return true;
+        return !m_block.empty();
     }
 
     std::istream& m_in;
     std::string m_path;
+    std::string m_block;
+    std::size_t m_pos = 0;
     std::uint64_t m_bytes = 0;
 };
 
