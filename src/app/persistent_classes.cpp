@@ -1,6 +1,7 @@
 #include "app/persistent_classes.h"
 
 #include "catalogue/catalogue_classes.h"
+#include "materials/material_classes.h"
 #include "model/model_classes.h"
 #include "proposal/proposal_classes.h"
 #include "walls/wall_classes.h"
@@ -13,6 +14,7 @@ const ClassRegistry& PersistentClasses()
         ClassRegistry r;
         RegisterCatalogueClasses(r);
         RegisterModelClasses(r);
+        RegisterMaterialClasses(r);
         RegisterProposalClasses(r);
         RegisterWallClasses(r);
         return r;

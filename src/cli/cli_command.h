@@ -32,5 +32,6 @@ struct Command {
 int RunCatalogue(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
 int RunProposal(const std::vector<std::string>& args);
+int RunImportAllplan(const std::vector<std::string>& args);
 
 }  // namespace belvo::cli

@@ -19,6 +19,7 @@ constexpr std::array kCommands{
             "PROJECT.kar [--element PATH] [--split-groups] [--quick] [--catalogue FILE.dat]\n"
             "                     [--settings FILE.ini] [--round-all] [--format text|json]",
             &belvo::cli::RunProposal},
+    Command{"import-allplan", "FILE.csv PROJECT.kar [--output OUT.kar]", &belvo::cli::RunImportAllplan},
 };
 
 void PrintUsage(std::ostream& out)

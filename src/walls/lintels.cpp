@@ -58,25 +58,7 @@ struct LintelJob {
     // course above a low lintel.
     void ReplaceBricks(const CMaterial& lintel) const
     {
-        if (!brick || !(n > kNula)) return;
-        const CCislo lintelH = lintel.ModulVyska();
-        const CCislo lintelL = lintel.ModulDelka();
-        const CCislo brickH = brick->ModulVyska();
-        if (lintelH + CCislo(20) > brickH) {
-            const CCislo q = Courses(lintelH, brickH) * Courses(lintelL, brick->ModulDelka()) *
-                             Courses(thickness, brick->ModulSirka()) * n;
-            PridejPolozku(navrh, label, *brick, -q, kNula, false);
-            return;
-        }
-        const CMaterial* reduced = NajdiDoplnek(materials, *brick, kTypBitSnizena);
-        if (!reduced) return;
-        const CCislo reducedH = reduced->ModulVyska();
-        if (!(brickH + CCislo(20) > lintelH + reducedH)) return;
-        const CCislo filled = Courses(brickH - lintelH, reducedH) * Courses(lintelL, reduced->ModulDelka()) *
-                              Courses(thickness, reduced->ModulSirka()) * n;
-        PridejPolozkuKladnou(navrh, label, *reduced, filled, kNula, false);
-        const CCislo q = Courses(lintelL, brick->ModulDelka()) * Courses(thickness, brick->ModulSirka()) * n;
-        PridejPolozku(navrh, label, *brick, -q, kNula, false);
+        if (brick) OdeberCihlyZaPreklad(navrh, materials, label, lintel, *brick, thickness, n);
     }
 
     // `count` load-bearing lintels of the order number side by side.
@@ -163,6 +145,30 @@ struct LintelJob {
 };
 
 }  // namespace
+
+void OdeberCihlyZaPreklad(CNavrh& navrh, const CMaterialList& materials, const std::string& label,
+                          const CMaterial& lintel, const CMaterial& brick, const CCislo& thickness, const CCislo& n)
+{
+    if (!(n > kNula)) return;
+    const CCislo lintelH = lintel.ModulVyska();
+    const CCislo lintelL = lintel.ModulDelka();
+    const CCislo brickH = brick.ModulVyska();
+    if (lintelH + CCislo(20) > brickH) {
+        const CCislo q = Courses(lintelH, brickH) * Courses(lintelL, brick.ModulDelka()) *
+                         Courses(thickness, brick.ModulSirka()) * n;
+        PridejPolozku(navrh, label, brick, -q, kNula, false);
+        return;
+    }
+    const CMaterial* reduced = NajdiDoplnek(materials, brick, kTypBitSnizena);
+    if (!reduced) return;
+    const CCislo reducedH = reduced->ModulVyska();
+    if (!(brickH + CCislo(20) > lintelH + reducedH)) return;
+    const CCislo filled = Courses(brickH - lintelH, reducedH) * Courses(lintelL, reduced->ModulDelka()) *
+                          Courses(thickness, reduced->ModulSirka()) * n;
+    PridejPolozkuKladnou(navrh, label, *reduced, filled, kNula, false);
+    const CCislo q = Courses(lintelL, brick.ModulDelka()) * Courses(thickness, brick.ModulSirka()) * n;
+    PridejPolozku(navrh, label, brick, -q, kNula, false);
+}
 
 int PocetNosnychPrekladu(const CCislo& thickness, std::int32_t preklady)
 {

@@ -47,6 +47,13 @@ std::optional<CCislo> NajdiDelkuPlochych(const CMaterialList& materials, const C
 const CMaterial* NajdiRoletovyPreklad(const CMaterialList& materials, const CCislo& width, const CCislo& thickness,
                                       const CCislo& vylozeni);
 
+// Rule R: takes out of `brick`'s item the bricks that `n` lintels of `lintel` replace in a wall
+// `thickness` thick. A lintel that fills a course replaces its courses; a lower one replaces one
+// course and the bricks of reduced height of the brick's family fill the rest of it, when they
+// fit. Used by the wall's openings and by the lintel pieces tied to a wall.
+void OdeberCihlyZaPreklad(CNavrh& navrh, const CMaterialList& materials, const std::string& label,
+                          const CMaterial& lintel, const CMaterial& brick, const CCislo& thickness, const CCislo& n);
+
 // Designs the lintels of one opening of `wall` and adds them, their polystyrene and the change
 // of the bricks they replace to the proposal. `brick` is the brick whose courses the lintels
 // replace (null: none is taken off). Every refusal is a message captioned with the wall's name.
