@@ -1,0 +1,92 @@
+#include "support/scripted_ui.h"
+
+namespace belvo {
+
+namespace {
+Answer FirstButton(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok:
+    case MessageButtons::OkCancel: return Answer::Ok;
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoCancel: return Answer::Yes;
+    case MessageButtons::RetryCancel: return Answer::Cancel;  // never loop on an unscripted retry
+    }
+    return Answer::Ok;
+}
+
+template <class T>
+std::optional<T> Take(std::deque<std::optional<T>>& queue)
+{
+    if (queue.empty()) return std::nullopt;
+    std::optional<T> value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+}
+}  // namespace
+
+Answer ScriptedUi::Message(const std::string& text, const std::string& caption, MessageIcon icon,
+                           MessageButtons buttons)
+{
+    messages.push_back({text, caption, icon, buttons});
+    if (answers.empty()) return FirstButton(buttons);
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<std::size_t> ScriptedUi::ChooseFromList(const std::string& title, const std::string& prompt,
+                                                      const std::vector<std::string>& lines,
+                                                      std::optional<std::size_t> preselected)
+{
+    listChoices.push_back({title, prompt, lines, preselected});
+    if (choices.empty()) return preselected;
+    const std::optional<std::size_t> choice = choices.front();
+    choices.pop_front();
+    return choice;
+}
+
+std::optional<std::string> ScriptedUi::PromptText(const std::string& title, const std::string&,
+                                                  const std::string&)
+{
+    prompts.push_back(title);
+    return Take(texts);
+}
+
+std::optional<std::string> ScriptedUi::OpenFileName(const std::string& title, const std::string&,
+                                                    const std::string&)
+{
+    prompts.push_back(title);
+    return Take(fileNames);
+}
+
+std::optional<std::string> ScriptedUi::SaveFileName(const std::string& title, const std::string&,
+                                                    const std::string&)
+{
+    prompts.push_back(title);
+    return Take(fileNames);
+}
+
+std::optional<Credentials> ScriptedUi::AskCredentials(const std::string& where)
+{
+    credentialRequests.push_back(where);
+    return Take(credentials);
+}
+
+void ScriptedUi::BeginWait()
+{
+    ++waitDepth;
+    ++waitCount;
+}
+
+void ScriptedUi::EndWait() { --waitDepth; }
+
+std::vector<std::string> ScriptedUi::MessageLines() const
+{
+    std::vector<std::string> lines;
+    lines.reserve(messages.size());
+    for (const RecordedMessage& m : messages) lines.push_back(m.caption + ": " + m.text);
+    return lines;
+}
+
+}  // namespace belvo

@@ -1,0 +1,68 @@
+// ScriptedUi: the test double of Ui. It records every message and every question, and answers
+// from queues that a test fills beforehand; with an empty queue it gives a neutral answer (the
+// first button, the preselected line, cancel for prompts and dialogs).
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ui.h"
+
+namespace belvo {
+
+struct RecordedMessage {
+    std::string text;
+    std::string caption;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+
+    friend bool operator==(const RecordedMessage&, const RecordedMessage&) = default;
+};
+
+struct RecordedChoice {
+    std::string title;
+    std::string prompt;
+    std::vector<std::string> lines;
+    std::optional<std::size_t> preselected;
+};
+
+class ScriptedUi : public Ui {
+public:
+    // Answers, consumed front first.
+    std::deque<Answer> answers;
+    std::deque<std::optional<std::size_t>> choices;
+    std::deque<std::optional<std::string>> texts;
+    std::deque<std::optional<std::string>> fileNames;
+    std::deque<std::optional<Credentials>> credentials;
+
+    // What the engine asked, in order.
+    std::vector<RecordedMessage> messages;
+    std::vector<RecordedChoice> listChoices;
+    std::vector<std::string> prompts;      // titles of text prompts and file dialogs
+    std::vector<std::string> credentialRequests;
+    int waitDepth = 0;
+    int waitCount = 0;
+
+    Answer Message(const std::string& text, const std::string& caption, MessageIcon icon,
+                   MessageButtons buttons = MessageButtons::Ok) override;
+    std::optional<std::size_t> ChooseFromList(const std::string& title, const std::string& prompt,
+                                              const std::vector<std::string>& lines,
+                                              std::optional<std::size_t> preselected) override;
+    std::optional<std::string> PromptText(const std::string& title, const std::string& prompt,
+                                          const std::string& initial) override;
+    std::optional<std::string> OpenFileName(const std::string& title, const std::string& filter,
+                                            const std::string& initialPath) override;
+    std::optional<std::string> SaveFileName(const std::string& title, const std::string& filter,
+                                            const std::string& initialPath) override;
+    std::optional<Credentials> AskCredentials(const std::string& where) override;
+    void BeginWait() override;
+    void EndWait() override;
+
+    // The recorded messages as "caption: text" lines, for compact expectations.
+    std::vector<std::string> MessageLines() const;
+};
+
+}  // namespace belvo
