@@ -11,10 +11,12 @@
 // the file does not justify.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <memory>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -56,10 +58,20 @@ public:
     bool IsKindOf(const CRuntimeClass& cls) const { return GetRuntimeClass().IsDerivedFrom(cls); }
 };
 
+// The factory of a persistent class with a default constructor, for its CRuntimeClass:
+//   const CRuntimeClass CZed::classInfo{"CZed", 0x80000005, &CreateObject<CZed>, &CPrvek::classInfo};
+template <class T>
+std::unique_ptr<CObject> CreateObject()
+{
+    return std::make_unique<T>();
+}
+
 // The persistent classes a load may create, found by exact class name. The application builds
 // one explicit list (no registration by static initialisers) and hands it to every archive.
 class ClassRegistry {
 public:
+    // Refuses (std::invalid_argument) a name that is empty, longer than 63 characters or
+    // already taken by another class.
     void Add(const CRuntimeClass& cls);
     const CRuntimeClass* Find(std::string_view name) const;  // exact, case included
 
@@ -67,8 +79,9 @@ private:
     std::unordered_map<std::string_view, const CRuntimeClass*> m_classes;
 };
 
-// Why a load failed.
-enum class ArchiveCause { EndOfFile, BadIndex, BadClass, BadSchema };
+// Why a load failed. TooDeep: objects nested inside each other deeper than any real file
+// holds (CArchive::kMaxNesting), refused before the nesting could exhaust the stack.
+enum class ArchiveCause { EndOfFile, BadIndex, BadClass, BadSchema, TooDeep };
 
 // A load that failed. The message names the file and the cause in the program's language.
 class ArchiveError : public BelvoError {
@@ -85,6 +98,12 @@ private:
 
 class CArchive {
 public:
+    // How many objects may be being read inside each other at once.
+    static constexpr int kMaxNesting = 1000;
+    // The largest number of decimal places a loaded CCislo keeps: a 64-bit mantissa holds no
+    // more. A stored number with more is rounded to this many places.
+    static constexpr int kMaxDecimalScale = 18;
+
     // Storing: writes to `out`. A stream failure raises FileError naming `fileName`.
     CArchive(std::ostream& out, std::string fileName, const ClassRegistry& classes);
     // Loading: reads at most `size` bytes from `in` (the bytes left in the file). The size
@@ -131,18 +150,21 @@ public:
     // Counts of lists: a word below 0xFFFF, else 0xFFFF and a 4-byte count.
     void WriteCount(std::uint32_t count);
     // The count read is checked against the bytes left (each element takes at least
-    // `minBytesPerElement` bytes), so an absurd count fails as end of file.
+    // `minBytesPerElement` bytes, taken as 1 when 0), so an absurd count fails as end of file.
     std::uint32_t ReadCount(std::uint32_t minBytesPerElement = 1);
 
-    // Object references.
+    // Object references. Storing an object writes it in full the first time and as a
+    // reference to its index every further time.
     void WriteObject(const CObject* object);
     // Reads a reference; the object stays owned by the archive (or by whoever took it with
     // ReadOwnedObject) and lives at least as long as the archive. `required`, when given,
-    // is the class the object must be or derive from.
+    // is the class the object must be or derive from. An object whose loading failed stays
+    // owned by the archive and is freed with it.
     CObject* ReadObject(const CRuntimeClass* required = nullptr);
     // Reads a new object and hands its ownership to the caller. A null reference yields null;
-    // a reference to an object already handed out fails with bad index (it cannot have two
-    // owners).
+    // a reference to an object already handed out, or to one whose own loading is still
+    // running (it would come to own itself), fails with bad index: it cannot have two owners.
+    // A reference to an object that ReadObject made and nobody owns yet hands that one out.
     std::unique_ptr<CObject> ReadOwnedObject(const CRuntimeClass* required = nullptr);
 
     template <class T>
@@ -157,11 +179,14 @@ public:
 
     // An ordered list of owned objects: a count and the objects as references. Loading appends
     // to `list` in stored order; the elements read before a failure stay in it. A null entry
-    // fails the load (bad class): owned lists never hold null.
+    // fails the load (bad class): owned lists never hold null, and storing one raises
+    // std::logic_error before anything of the list is written, as the file could not be read.
     template <class T>
     void SerializeList(std::vector<std::unique_ptr<T>>& list)
     {
         if (m_storing) {
+            for (const auto& item : list)
+                if (!item) throw std::logic_error("CArchive::SerializeList: null element in " + m_fileName);
             WriteCount(static_cast<std::uint32_t>(list.size()));
             for (const auto& item : list) WriteObject(item.get());
         } else {
@@ -183,6 +208,13 @@ public:
 
 private:
     struct Impl;
+    void WriteBytes(const void* data, std::size_t size);
+    void ReadBytes(void* data, std::size_t size);
+    std::uint32_t TakeStoringIndex();
+    const CRuntimeClass& ReadClassDescription(std::uint32_t& schema);
+    // Reads an object reference and returns its table index (0 for null).
+    std::uint32_t LoadObject(const CRuntimeClass* required);
+
     bool m_storing;
     std::string m_fileName;
     std::unique_ptr<Impl> m_impl;
