@@ -1,5 +1,6 @@
 #include "foundation/archive.h"
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <unordered_map>
@@ -317,8 +318,17 @@ CArchive& CArchive::operator>>(std::string& v)
 
     const std::uint64_t bytes = wide ? std::uint64_t{length} * 2 : length;
     if (bytes > Remaining()) Fail(ArchiveCause::EndOfFile);  // before allocating anything
-    std::string raw(static_cast<std::size_t>(bytes), '\0');
-    ReadBytes(raw.data(), raw.size());
+    // Taken in slices, so that memory grows only with bytes that really arrive, even when the
+    // stream holds less than the size it was announced with.
+    constexpr std::size_t kSlice = 64 * 1024;
+    std::string raw;
+    raw.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(bytes, kSlice)));
+    for (std::uint64_t done = 0; done < bytes;) {
+        const auto slice = static_cast<std::size_t>(std::min<std::uint64_t>(bytes - done, kSlice));
+        raw.resize(raw.size() + slice);
+        ReadBytes(raw.data() + done, slice);
+        done += slice;
+    }
 
     if (wide) {
         std::u16string units(length, u'\0');

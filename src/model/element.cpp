@@ -2,6 +2,8 @@
 
 namespace belvo {
 
+const CRuntimeClass CPrvek::classInfo{"CPrvek", 0, nullptr, nullptr};
+
 TreeItem CPrvek::VlozDoStromu(ProjectTree& tree, TreeItem parent)
 {
     hItem = tree.Insert(parent, TreeLabel(), TreePicture(), this);
@@ -11,14 +13,31 @@ TreeItem CPrvek::VlozDoStromu(ProjectTree& tree, TreeItem parent)
     return hItem;
 }
 
-void CPrvek::ChildrenVypocetPolozek(CNavrh& navrh, const MaterialList& materials, const std::string& label,
+void CPrvek::SerializePrvky(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar.WriteCount(static_cast<std::uint32_t>(Prvky.size()));
+        for (const auto& child : Prvky) ar.WriteObject(child.get());
+        return;
+    }
+    const std::uint32_t count = ar.ReadCount(2);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::unique_ptr<CObject> object = ar.ReadOwnedObject();
+        auto* element = dynamic_cast<CPrvek*>(object.get());
+        if (element == nullptr) ar.Fail(ArchiveCause::BadClass);
+        object.release();
+        Prvky.emplace_back(element);
+    }
+}
+
+void CPrvek::ChildrenVypocetPolozek(CNavrh& navrh, const CMaterialList& materials, const std::string& label,
                                     CalcContext& context)
 {
     for (const auto& child : Prvky) child->VypocetPolozek(navrh, materials, label, context);
 }
 
 void CPrvek::ChildrenKontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                                    const MaterialList& materials) const
+                                    const CMaterialList& materials) const
 {
     for (const auto& child : Prvky) child->KontrolaCeniku(missing, path, materials);
 }

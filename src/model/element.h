@@ -14,7 +14,7 @@
 namespace belvo {
 
 class CNavrh;
-class MaterialList;
+class CMaterialList;
 class SettingsStore;
 class Ui;
 
@@ -37,6 +37,10 @@ struct CalcContext {
 
 class CPrvek : public CObject {
 public:
+    // The base of every element class's CRuntimeClass. CPrvek itself is never stored: it has no
+    // factory and no registry lists it.
+    static const CRuntimeClass classInfo;
+
     std::string Nazev;
     std::vector<std::unique_ptr<CPrvek>> Prvky;
     TreeItem hItem = kNoTreeItem;  // the element's item in the project tree; not stored
@@ -46,23 +50,26 @@ public:
     virtual TreeItem VlozDoStromu(ProjectTree& tree, TreeItem parent);
     // Adds the element's items to the proposal, then those of its children, with `label` as the
     // group label of the items (see CSkupina for how it changes on the way down).
-    virtual void VypocetPolozek(CNavrh& navrh, const MaterialList& materials, const std::string& label,
+    virtual void VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, const std::string& label,
                                 CalcContext& context) = 0;
     // Appends a record for every material the element refers to that `materials` lacks; `path`
     // is the path of the element's parent.
     virtual void KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                                const MaterialList& materials) const = 0;
+                                const CMaterialList& materials) const = 0;
 
     // The tree label and the picture index of the element's class.
     virtual std::string TreeLabel() const { return Nazev; }
     virtual int TreePicture() const = 0;
 
 protected:
+    // Stores or loads Prvky as an object list. Every entry must be an element (of any element
+    // class the archive knows); anything else fails the load with the cause bad class.
+    void SerializePrvky(CArchive& ar);
     // Helpers for the concrete classes: the children's share of the three walks.
-    void ChildrenVypocetPolozek(CNavrh& navrh, const MaterialList& materials, const std::string& label,
+    void ChildrenVypocetPolozek(CNavrh& navrh, const CMaterialList& materials, const std::string& label,
                                 CalcContext& context);
     void ChildrenKontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                                const MaterialList& materials) const;
+                                const CMaterialList& materials) const;
 };
 
 }  // namespace belvo

@@ -10,7 +10,7 @@ namespace belvo {
 
 class CMaterial;
 class CNavrh;
-class MaterialList;
+class CMaterialList;
 struct CalcContext;
 
 // Adds `quantity` pieces of `material`: merged into the first item with the same order number
@@ -22,14 +22,19 @@ void PridejPolozku(CNavrh& navrh, const std::string& label, const CMaterial& mat
 void PridejPolozkuKladnou(CNavrh& navrh, const std::string& label, const CMaterial& material,
                           const CCislo& quantity, const CCislo& surcharge, bool separate);
 // Looks the order number up and adds it when the quantity is greater than 0; a missing material
-// is reported through the context's Ui and skipped.
-void PridejObjCislo(CNavrh& navrh, const std::string& label, const MaterialList& materials,
+// is reported through the context's Ui (ChybiMaterialText, caption "Chyba", warning icon) and
+// skipped.
+void PridejObjCislo(CNavrh& navrh, const std::string& label, const CMaterialList& materials,
                     const std::string& objCislo, const CCislo& quantity, const CCislo& surcharge,
                     bool separate, CalcContext& context);
 
+// The message about an order number that the price list lacks.
+std::string ChybiMaterialText(const std::string& objCislo);
+
 // The material of `group` and `type` (with a mortar figure above 0 when `mortar`) that the
-// proposal uses: asked once per proposal when several qualify; none when none does.
-const CMaterial* VyberMaterial(CNavrh& navrh, const MaterialList& materials, int group, int type,
+// proposal uses: chosen once per proposal when several qualify (a quick proposal takes the
+// smallest order number, a normal one asks through the context's Ui); none when none does.
+const CMaterial* VyberMaterial(CNavrh& navrh, const CMaterialList& materials, int group, int type,
                                bool mortar, CalcContext& context);
 
 }  // namespace belvo

@@ -4,13 +4,16 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "catalogue/palety.h"
 #include "foundation/archive.h"
 #include "foundation/decimal.h"
 #include "model/tree_model.h"
+#include "proposal/item_index.h"
 
 namespace belvo {
 
@@ -69,6 +72,9 @@ public:
     std::vector<std::unique_ptr<CPolozka>> Polozky;
     std::vector<std::unique_ptr<CPalety>> Palety;
     std::vector<const CMaterial*> ZvoleneMaterialy;  // not stored, not owned
+    // Not stored: the choices (group, type, mortar flag) for which VyberMaterial found no
+    // material in the price list, so that it does not look again for every element.
+    std::set<std::tuple<int, int, bool>> ZvolenoNic;
 
     std::string Jmeno;
     std::string JmenoRadek2;     // version 3
@@ -94,6 +100,17 @@ public:
     // The tree item of a saved proposal: Nazev + " (" + Datum + ")", picture 24 for a whole
     // project and 25 otherwise.
     TreeItem VlozDoStromu(ProjectTree& tree, TreeItem parent);
+
+    // The item that a contribution of `objCislo` with the group label `label` merges into: the
+    // first in Polozky with both texts equal byte for byte; null when there is none. Found
+    // through an index, so computing a large project stays linear.
+    CPolozka* NajdiPolozku(const std::string& objCislo, const std::string& label);
+    // Sorts Polozky stably into the order of the summary: by group label (Windows-1250 byte
+    // order), then material group, then wider bricks first, then type.
+    void SeradPolozky();
+
+private:
+    ItemIndex m_itemIndex;  // not stored, not copied
 };
 
 }  // namespace belvo

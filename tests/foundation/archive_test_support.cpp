@@ -1,5 +1,6 @@
 #include "foundation/archive_test_support.h"
 
+#include <cctype>
 #include <sstream>
 
 namespace belvo::testing {
@@ -58,6 +59,13 @@ std::string Bytes(std::string_view hex)
         i += 2;
     }
     return out;
+}
+
+std::string TestName(std::string_view description)
+{
+    std::string name;
+    for (const char c : description) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
 }
 
 std::string Word(std::uint16_t value)

@@ -68,6 +68,8 @@ public:
 
 // Bytes from hexadecimal pairs separated by spaces: Bytes("ff 01").
 std::string Bytes(std::string_view hex);
+// A readable test name from a description: letters and digits kept, the rest '_'.
+std::string TestName(std::string_view description);
 // A little-endian word or integer as bytes.
 std::string Word(std::uint16_t value);
 std::string Dword(std::uint32_t value);

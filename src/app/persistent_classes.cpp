@@ -1,0 +1,21 @@
+#include "app/persistent_classes.h"
+
+#include "catalogue/catalogue_classes.h"
+#include "model/model_classes.h"
+#include "proposal/proposal_classes.h"
+
+namespace belvo {
+
+const ClassRegistry& PersistentClasses()
+{
+    static const ClassRegistry registry = [] {
+        ClassRegistry r;
+        RegisterCatalogueClasses(r);
+        RegisterModelClasses(r);
+        RegisterProposalClasses(r);
+        return r;
+    }();
+    return registry;
+}
+
+}  // namespace belvo
