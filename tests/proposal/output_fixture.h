@@ -44,30 +44,30 @@ struct ItemSpec {
     std::string varianta;
 };
 
-inline CPolozka& AddItem(CNavrh& navrh, const ItemSpec& spec = {})
+inline CPolozka& AddItem(CNavrh& navrh, const ItemSpec& wanted = {})
 {
     auto item = std::make_unique<CPolozka>();
-    item->ObjCislo = spec.objCislo;
-    item->Nazev = spec.nazev;
+    item->ObjCislo = wanted.objCislo;
+    item->Nazev = wanted.nazev;
     item->Zavod = "Sever";
-    item->KsNaPalete = spec.ksNaPalete;
-    item->CenaPaleta = spec.cenaPaleta;
-    item->CenaVolna = spec.cenaVolna;
-    item->NavrhKs = spec.navrhKs;
-    item->Palet = spec.palet;
-    item->PlusKs = spec.plusKs;
-    item->Sleva = spec.sleva;
-    item->Vaha = spec.vaha;
-    item->Ttu2 = spec.ttu2;
-    item->PaletaNazev = spec.paletaNazev;
+    item->KsNaPalete = wanted.ksNaPalete;
+    item->CenaPaleta = wanted.cenaPaleta;
+    item->CenaVolna = wanted.cenaVolna;
+    item->NavrhKs = wanted.navrhKs;
+    item->Palet = wanted.palet;
+    item->PlusKs = wanted.plusKs;
+    item->Sleva = wanted.sleva;
+    item->Vaha = wanted.vaha;
+    item->Ttu2 = wanted.ttu2;
+    item->PaletaNazev = wanted.paletaNazev;
     item->PaletaCena = D("300.00");
     item->PaletaVykup = D("250.00");
     item->PaletaVaha = D("25");
-    item->PaletaObjCislo = spec.paletaObjCislo;
-    item->SkupZbo = spec.skupZbo;
-    item->PaletaSkupZbo = spec.paletaSkupZbo;
-    item->PuvodniObjCislo = spec.puvodniObjCislo;
-    item->Varianta = spec.varianta;
+    item->PaletaObjCislo = wanted.paletaObjCislo;
+    item->SkupZbo = wanted.skupZbo;
+    item->PaletaSkupZbo = wanted.paletaSkupZbo;
+    item->PuvodniObjCislo = wanted.puvodniObjCislo;
+    item->Varianta = wanted.varianta;
     item->Skupina = D("1");
     item->Typ = D("0");
     navrh.Polozky.push_back(std::move(item));
