@@ -30,5 +30,7 @@ struct Command {
 };
 
 int RunCatalogue(const std::vector<std::string>& args);
+int RunCheck(const std::vector<std::string>& args);
+int RunProposal(const std::vector<std::string>& args);
 
 }  // namespace belvo::cli

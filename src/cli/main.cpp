@@ -14,6 +14,11 @@ using belvo::cli::Command;
 
 constexpr std::array kCommands{
     Command{"catalogue", "FILE.dat [--all] [--format text|json]", &belvo::cli::RunCatalogue},
+    Command{"check", "PROJECT.kar [--catalogue FILE.dat]", &belvo::cli::RunCheck},
+    Command{"proposal",
+            "PROJECT.kar [--element PATH] [--split-groups] [--quick] [--catalogue FILE.dat]\n"
+            "                     [--settings FILE.ini] [--round-all] [--format text|json]",
+            &belvo::cli::RunProposal},
 };
 
 void PrintUsage(std::ostream& out)

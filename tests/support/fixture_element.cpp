@@ -26,6 +26,7 @@ void CTestPrvek::Serialize(CArchive& ar)
 {
     ar.GetObjectSchema();
     ar.Transfer(Nazev);
+    if (ar.IsStoring() && failWhileStoring) throw std::runtime_error("Uložení selhalo");
     if (ar.IsStoring()) {
         ar.WriteCount(static_cast<std::uint32_t>(contributions.size()));
         for (Contribution& c : contributions) ar.Transfer(c.objCislo).Transfer(c.quantity).Transfer(c.surcharge).Transfer(c.separate);

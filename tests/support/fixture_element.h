@@ -37,6 +37,7 @@ public:
     std::vector<Contribution> contributions;  // stored
     std::vector<Choice> choices;              // not stored
     bool failAfterAdding = false;             // throws once its contributions are in; not stored
+    bool failWhileStoring = false;            // throws in the middle of being stored; not stored
 
     void Serialize(CArchive& ar) override;
     void VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, const std::string& label,

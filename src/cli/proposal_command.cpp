@@ -1,0 +1,145 @@
+// belvo-cli proposal PROJECT.kar [--element PATH] [--split-groups] [--quick] [--catalogue FILE.dat]
+//                    [--settings FILE.ini] [--round-all] [--format text|json]
+// Computes the proposal of a project (or of one of its elements) as the desktop program's
+// proposal commands do and shows it as the summary window would, as text or JSON.
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/persistent_classes.h"
+#include "catalogue/price_list_file.h"
+#include "cli/cli_command.h"
+#include "cli/cli_ui.h"
+#include "cli/proposal_output.h"
+#include "foundation/errors.h"
+#include "model/element.h"
+#include "model/element_path.h"
+#include "model/project_file.h"
+#include "model/projekt.h"
+#include "platform/qt/qt_settings_store.h"
+#include "platform/qt/system_info_qt.h"
+#include "proposal/navrh.h"
+#include "proposal/summary_model.h"
+#include "proposal/summary_settings.h"
+#include "proposal/vytvor_navrh.h"
+
+namespace belvo::cli {
+
+namespace {
+
+enum class Format { Text, Json };
+
+struct ProposalOptions {
+    std::string project;
+    std::optional<std::string> element;
+    bool splitGroups = false;
+    bool quick = false;
+    std::optional<std::string> catalogue;
+    std::optional<std::string> settings;
+    bool roundAll = false;
+    Format format = Format::Text;
+};
+
+Format ParseFormat(std::string_view value)
+{
+    if (value == "text") return Format::Text;
+    if (value == "json") return Format::Json;
+    throw UsageError("unknown format \"" + std::string(value) + "\" (text or json)");
+}
+
+ProposalOptions ParseOptions(const std::vector<std::string>& args)
+{
+    ProposalOptions options;
+    bool haveProject = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size()) throw UsageError(arg + " needs a value");
+            return args[++i];
+        };
+        if (arg == "--element") {
+            options.element = value();
+        } else if (arg == "--split-groups") {
+            options.splitGroups = true;
+        } else if (arg == "--quick") {
+            options.quick = true;
+        } else if (arg == "--catalogue") {
+            options.catalogue = value();
+        } else if (arg == "--settings") {
+            options.settings = value();
+        } else if (arg == "--round-all") {
+            options.roundAll = true;
+        } else if (arg == "--format") {
+            options.format = ParseFormat(value());
+        } else if (arg.starts_with("--format=")) {
+            options.format = ParseFormat(std::string_view(arg).substr(9));
+        } else if (arg == "--html" || arg == "--xml" || arg == "--pdf") {
+            throw UsageError(arg + " is not yet available");
+        } else if (arg.starts_with("-") && arg != "-") {
+            throw UsageError("unknown option \"" + arg + "\"");
+        } else if (haveProject) {
+            throw UsageError("more than one project file given");
+        } else {
+            options.project = arg;
+            haveProject = true;
+        }
+    }
+    if (!haveProject) throw UsageError("no project file given");
+    return options;
+}
+
+std::unique_ptr<QtSettingsStore> OpenSettings(const std::optional<std::string>& iniPath)
+{
+    if (!iniPath) return std::make_unique<QtSettingsStore>();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(*iniPath, error))
+        throw FileError(*iniPath, "soubor nastavení neexistuje");
+    auto store = std::make_unique<QtSettingsStore>(*iniPath);
+    if (const std::string problem = store->Flush(); !problem.empty()) throw FileError(*iniPath, problem);
+    return store;
+}
+
+}  // namespace
+
+int RunProposal(const std::vector<std::string>& args)
+{
+    const ProposalOptions options = ParseOptions(args);
+    std::unique_ptr<QtSettingsStore> settings = OpenSettings(options.settings);
+
+    ProjectFile file;
+    ReadProjectFile(options.project, PersistentClasses(), settings.get(), file);
+    if (file.projekty.empty()) throw FileError(options.project, "soubor neobsahuje projekt");
+    if (options.catalogue) {
+        PriceList priceList = ReadPriceListFile(*options.catalogue, PersistentClasses());
+        file.materials = std::move(priceList.materials);
+    }
+    CProjekt& projekt = *file.projekty.front();
+
+    CPrvek* element = &projekt;
+    if (options.element) {
+        element = NajdiPrvekPodleCesty(projekt, *options.element);
+        if (element == nullptr) throw UsageError("no element has the path \"" + *options.element + "\"");
+    }
+
+    const QtSystemInfo system;
+    CliUi ui(std::cerr);
+    CalcContext context{ui, *settings};
+    std::unique_ptr<CNavrh> navrh =
+        VytvorNavrh(*element, projekt, file.materials, options.quick, options.splitGroups, system.Now(), context);
+
+    SummaryModel summary(*navrh, ReadSummarySettings(*settings, navrh->Cenik), system.NumberSeparators(), ui);
+    summary.Otevri(true);
+    if (options.roundAll) summary.ZaokrouhliVse();
+
+    if (options.format == Format::Json)
+        WriteProposalJson(std::cout, summary, ui.Messages());
+    else
+        WriteProposalText(std::cout, summary);
+    return kExitDone;
+}
+
+}  // namespace belvo::cli
