@@ -209,7 +209,7 @@ void WritePallets(PageWriter& page, const CNavrh& navrh)
     }
 }
 
-void WriteTransport(PageWriter& page, const CNavrh& navrh)
+void WriteTransport(PageWriter& page, const CNavrh& navrh, const SummaryTotals& totals)
 {
     if (!(navrh.DopravaCena > kZero)) return;
     page.Raw(kTransportTableStart);
@@ -224,8 +224,8 @@ void WriteTransport(PageWriter& page, const CNavrh& navrh)
         page.Cell("align=\"right\"", "");
     }
     page.Cell("align=\"right\" width=\"20%\"", "&nbsp;");
-    page.Cell("align=\"right\" width=\"100\"", page.Number(navrh.DopravaCena, 2, true));
-    page.Cell("align=\"right\" width=\"100\"", page.Number(navrh.DopravaCena * VatFactor(navrh), 2, true));
+    page.Cell("align=\"right\" width=\"100\"", page.Number(totals.DopravaBezDPH, 2, true));
+    page.Cell("align=\"right\" width=\"100\"", page.Number(totals.DopravaSDPH, 2, true));
     page.Raw(kRowEnd);
 }
 
@@ -301,7 +301,7 @@ std::string BuildHtmlPage(const OutputSource& source, const PrintOptions& option
     page.Raw(kGoodsTotalsStart);
     WriteGoodsTotals(page, navrh, source.totals);
     WritePallets(page, navrh);
-    WriteTransport(page, navrh);
+    WriteTransport(page, navrh, source.totals);
     WriteTotalRow(page, source);
 
     page.Raw(kMessageStart);

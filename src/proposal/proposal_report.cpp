@@ -233,7 +233,7 @@ void ProposalReport::DrawTotals(Canvas& canvas, int y) const
             canvas.DrawText(Number(navrh.DopravaKm, 0) + " km ", {e + 10000, y, e + 12000, y + 400},
                             CanvasAlign::Right, fonts::kText);
         }
-        PriceColumns(canvas, y, navrh.DopravaCena, navrh.DopravaCena * vat, fonts::kText);
+        PriceColumns(canvas, y, totals.DopravaBezDPH, totals.DopravaSDPH, fonts::kText);
         y += 400;
     }
 

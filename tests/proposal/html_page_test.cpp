@@ -44,6 +44,8 @@ protected:
         t.CelkemBezDPH = D("14600.0");
         t.CelkemSDPH = D("17666.0");
         t.HmotnostBrutto = D("10025");
+        t.DopravaBezDPH = D("500.00");
+        t.DopravaSDPH = D("605.0000");
     }
 
     std::string Page() const { return BuildHtmlPage(source, options); }

@@ -287,6 +287,8 @@ TEST_F(ReportTest, TotalsWithDiscountPalletsAndTransport)
     navrh.DopravaCena = D("500.00");
     navrh.DopravaKm = D("20");
     navrh.DopravaCenaKm = D("25.00");
+    source.totals.DopravaBezDPH = D("500.00");
+    source.totals.DopravaSDPH = D("605.0000");
     navrh.Poselstvi = "Děkujeme za objednávku.";
     Print();
     // Reserved: discount, transport, two pallet rows and one line of message.
