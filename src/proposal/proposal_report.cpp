@@ -269,7 +269,10 @@ void ProposalReport::DrawLegend(Canvas& canvas) const
 
 CanvasImage LoadReportLogo(const std::string& startupDirectory)
 {
-    if (std::optional<std::string> bytes = ReadLogoFile(startupDirectory)) return {"Logo.bmp", std::move(*bytes)};
+    // Only a bitmap file will do; anything else (a renamed picture, a damaged file) would leave the
+    // header without a logo, so the built-in one is used instead.
+    std::optional<std::string> bytes = ReadLogoFile(startupDirectory);
+    if (bytes && bytes->size() > 54 && bytes->compare(0, 2, "BM") == 0) return {"Logo.bmp", std::move(*bytes)};
     return ReportCornerPicture();
 }
 

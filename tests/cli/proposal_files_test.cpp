@@ -149,6 +149,7 @@ TEST_F(ProposalFiles, HtmlPageWithItsPicturesParsesAsHtml)
 
     const ToolResult parse = RunTool("xmllint", {"--html", "--noout", QString::fromStdString(page)});
     EXPECT_EQ(parse.exitCode, 0) << parse.err;
+    EXPECT_EQ(parse.err, "");
 }
 
 TEST_F(ProposalFiles, PdfTextHoldsHeaderTotalsAndLegend)

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
 
+#include "proposal/builtin_pictures.h"
 #include "proposal/output_fixture.h"
 #include "support/recording_canvas.h"
 #include "support/scripted_ui.h"
@@ -410,6 +413,21 @@ TEST_F(ReportTest, SmallPaperIsReportedAndPrintedAnyway)
     ProposalReport low(source, options, {}, {}, &ui);
     canvas.PrintAll(low);
     EXPECT_EQ(ui.MessageLines(), std::vector<std::string>{"chyba tisku: délka papíru musí být větší, než 18 cm"});
+}
+
+TEST(ReportLogo, TheStartUpLogoFileOrTheBuiltInOne)
+{
+    const auto dir = std::filesystem::temp_directory_path() / "belvo_report_logo";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    EXPECT_EQ(LoadReportLogo(dir.string()).bytes, std::string(BuiltinLogoBmp()));
+    std::ofstream(dir / "Logo.bmp", std::ios::binary) << "GIF89a, not a bitmap at all, but long enough to look like one...";
+    EXPECT_EQ(LoadReportLogo(dir.string()).bytes, std::string(BuiltinLogoBmp()));
+    const std::string bitmap = "BM" + std::string(100, 'x');
+    std::ofstream(dir / "Logo.bmp", std::ios::binary | std::ios::trunc) << bitmap;
+    EXPECT_EQ(LoadReportLogo(dir.string()).bytes, bitmap);
+    EXPECT_EQ(ReportCornerPicture().bytes, std::string(BuiltinLogoBmp()));
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
