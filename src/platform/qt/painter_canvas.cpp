@@ -223,7 +223,12 @@ void WritePdf(const std::string& path, PagedDocument& document)
 
 std::unique_ptr<QGuiApplication> EnsureGuiApplication()
 {
-    if (QGuiApplication::instance()) return nullptr;
+    if (QCoreApplication* existing = QCoreApplication::instance()) {
+        // Fonts and painting need the GUI application; a plain core application cannot become one.
+        if (!qobject_cast<QGuiApplication*>(existing))
+            throw BelvoError("kreslení potřebuje grafickou aplikaci (QGuiApplication)");
+        return nullptr;
+    }
     const char* display = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     if (!std::getenv("QT_QPA_PLATFORM") && !(display && *display) && !(wayland && *wayland))
