@@ -1,6 +1,8 @@
 // CMaterialList: the ordered, owning list of price-list records, with lookups by order number
 // and group that do not walk the list. The index behind them is rebuilt on the first lookup
 // after a change, so filling a list of many records costs one rebuild, not one per record.
+// Because a lookup may build the index, lookups on one list must not run on several threads at
+// once (the program runs every operation on one thread).
 #pragma once
 
 #include <cstddef>

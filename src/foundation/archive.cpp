@@ -23,6 +23,8 @@ constexpr std::uint16_t kNewClassTag = 0xFFFF;   // a class description follows
 constexpr std::uint32_t kBigClassBit = 0x80000000u;
 constexpr std::uint32_t kMaxIndex = 0x7FFFFFFEu;
 
+constexpr std::size_t kWriteBlock = 64 * 1024;
+
 // Length prefixes of texts and counts.
 constexpr std::uint8_t kLongText = 0xFF;
 constexpr std::uint16_t kWideText = 0xFFFE;
@@ -99,8 +101,9 @@ struct CArchive::Impl {
 
     const ClassRegistry& classes;
 
-    // Storing.
+    // Storing. Bytes gather in `pending` and go to the stream in large blocks.
     std::ostream* out = nullptr;
+    std::string pending;
     std::unordered_map<const CRuntimeClass*, std::uint32_t> writtenClasses;
     std::unordered_map<const CObject*, std::uint32_t> writtenObjects;
     std::uint32_t nextIndex = 1;
@@ -116,6 +119,7 @@ CArchive::CArchive(std::ostream& out, std::string fileName, const ClassRegistry&
     : m_storing(true), m_fileName(std::move(fileName)), m_impl(std::make_unique<Impl>(classes))
 {
     m_impl->out = &out;
+    m_impl->pending.reserve(kWriteBlock);
 }
 
 CArchive::CArchive(std::istream& in, std::uint64_t size, std::string fileName, const ClassRegistry& classes)
@@ -124,7 +128,17 @@ CArchive::CArchive(std::istream& in, std::uint64_t size, std::string fileName, c
     m_impl->reader.emplace(in, size);
 }
 
-CArchive::~CArchive() = default;
+CArchive::~CArchive()
+{
+    // Bytes not flushed yet still go to the stream. A failure cannot be raised here; it leaves
+    // the stream in its failed state, where the owner of the stream sees it.
+    if (m_storing && !m_impl->pending.empty()) {
+        try {
+            m_impl->out->write(m_impl->pending.data(), static_cast<std::streamsize>(m_impl->pending.size()));
+        } catch (...) {
+        }
+    }
+}
 
 std::uint64_t CArchive::Remaining() const { return m_storing ? 0 : m_impl->reader->Remaining(); }
 
@@ -133,8 +147,18 @@ void CArchive::Fail(ArchiveCause cause) const { throw ArchiveError(m_fileName, c
 void CArchive::Flush()
 {
     if (!m_storing) return;
+    WritePending();
     m_impl->out->flush();
     if (!*m_impl->out) throw FileError(m_fileName, "zápis se nezdařil");
+}
+
+void CArchive::WritePending()
+{
+    std::ostream& out = *m_impl->out;
+    std::string& pending = m_impl->pending;
+    if (!pending.empty()) out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
+    pending.clear();
+    if (!out) throw FileError(m_fileName, "zápis se nezdařil");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -161,9 +185,8 @@ std::uint64_t GetLittleEndian(const unsigned char (&bytes)[N])
 void CArchive::WriteBytes(const void* data, std::size_t size)
 {
     if (!m_storing) throw std::logic_error("CArchive: writing to a loading archive");
-    std::ostream& out = *m_impl->out;
-    if (size > 0) out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-    if (!out) throw FileError(m_fileName, "zápis se nezdařil");
+    m_impl->pending.append(static_cast<const char*>(data), size);
+    if (m_impl->pending.size() >= kWriteBlock) WritePending();
 }
 
 void CArchive::ReadBytes(void* data, std::size_t size)

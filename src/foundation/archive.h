@@ -104,7 +104,9 @@ public:
     // more. A stored number with more is rounded to this many places.
     static constexpr int kMaxDecimalScale = 18;
 
-    // Storing: writes to `out`. A stream failure raises FileError naming `fileName`.
+    // Storing: writes to `out`, in blocks; Flush at the end passes the rest on. A stream
+    // failure raises FileError naming `fileName`. Bytes left unflushed are written when the
+    // archive is destroyed, where a failure can only leave `out` in its failed state.
     CArchive(std::ostream& out, std::string fileName, const ClassRegistry& classes);
     // Loading: reads at most `size` bytes from `in` (the bytes left in the file). The size
     // bounds every count and text length read, so hostile input cannot force a huge allocation.
@@ -209,6 +211,7 @@ public:
 private:
     struct Impl;
     void WriteBytes(const void* data, std::size_t size);
+    void WritePending();
     void ReadBytes(void* data, std::size_t size);
     std::uint32_t TakeStoringIndex();
     const CRuntimeClass& ReadClassDescription(std::uint32_t& schema);

@@ -12,7 +12,7 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 
 BoundedReader::BoundedReader(std::istream& in, std::uint64_t size) : m_in(in), m_limit(size) {}
 
-bool BoundedReader::Read(void* target, std::size_t count)
+bool BoundedReader::ReadAcross(void* target, std::size_t count)
 {
     if (count > Remaining()) return false;
     auto* out = static_cast<char*>(target);

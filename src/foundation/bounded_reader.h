@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <istream>
 #include <vector>
 
@@ -16,7 +17,15 @@ public:
 
     // Copies the next `count` bytes to `target`. False when fewer remain (the stream ended
     // early or the bound is reached); what was copied then is unspecified.
-    bool Read(void* target, std::size_t count);
+    bool Read(void* target, std::size_t count)
+    {
+        if (count <= m_end - m_pos) {  // the common case: the bytes are in the buffer
+            std::memcpy(target, m_buffer.data() + m_pos, count);
+            m_pos += count;
+            return true;
+        }
+        return ReadAcross(target, count);
+    }
 
     // Bytes left within the bound. When the stream turns out shorter than the bound, this
     // shrinks to what the stream really held as soon as the reader reaches its end.
@@ -27,6 +36,7 @@ public:
 
 private:
     std::uint64_t Consumed() const { return m_pulled - (m_end - m_pos); }
+    bool ReadAcross(void* target, std::size_t count);
     bool Refill();
 
     std::istream& m_in;

@@ -93,31 +93,60 @@ TEST(PriceListFile, WriteIntoMissingFolderFailsNamingTheFile)
     }
 }
 
-// Every cut of a valid file fails as end of file (as bad class inside a class description),
-// names the file, and keeps the records read.
+// Every cut of a valid file fails as end of file (as bad class inside a class description) and
+// keeps the records read until then; the error names the file.
 TEST(PriceListFile, TruncatedFileFailsClearlyAtEveryLength)
 {
-    TempDir dir;
-    const std::string full = dir.File("cely.dat");
     const CMaterialList list = SampleList();
-    WritePriceListFile(full, kLabel, list, CatalogueRegistry());
-    const std::string bytes = TempDir::ReadBytes(full);
-    const std::string path = dir.File("useknuty.dat");
-
+    const std::string bytes = test::StoreBytes([&](CArchive& ar) { StorePriceList(ar, kLabel, list); });
     for (std::size_t length = 0; length < bytes.size(); ++length) {
-        TempDir::WriteBytes(path, std::string_view(bytes).substr(0, length));
         PriceList into;
         try {
-            ReadPriceListFile(path, CatalogueRegistry(), into);
+            test::LoadBytes(bytes.substr(0, length),
+                            [&](CArchive& ar) { SerializePriceList(ar, into.CenikId, into.materials); });
             ADD_FAILURE() << "a file cut to " << length << " bytes loaded";
         } catch (const ArchiveError& error) {
             EXPECT_TRUE(error.Cause() == ArchiveCause::EndOfFile || error.Cause() == ArchiveCause::BadClass)
                 << length << ": " << error.what();
-            EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << error.what();
         }
         ASSERT_LE(into.materials.size(), list.size());
         for (std::size_t i = 0; i < into.materials.size(); ++i)
             EXPECT_TRUE(into.materials[i].StejnyZaznam(list[i])) << "cut " << length << " record " << i;
+    }
+
+    TempDir dir;
+    const std::string path = dir.File("useknutý.dat");
+    TempDir::WriteBytes(path, std::string_view(bytes).substr(0, bytes.size() - 20));
+    PriceList into;
+    try {
+        ReadPriceListFile(path, CatalogueRegistry(), into);
+        FAIL() << "a cut file loaded";
+    } catch (const ArchiveError& error) {
+        EXPECT_EQ(error.Cause(), ArchiveCause::EndOfFile);
+        EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(into.CenikId, kLabel);
+    EXPECT_EQ(into.materials.size(), 2u);
+}
+
+// Damaged bytes anywhere either still load or fail with an archive error; nothing else escapes.
+TEST(PriceListFile, DamagedBytesFailOnlyAsArchiveErrors)
+{
+    const CMaterialList list = SampleList();
+    const std::string bytes = test::StoreBytes([&](CArchive& ar) { StorePriceList(ar, kLabel, list); });
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        for (const char value : {'\x00', '\x7f', '\xff'}) {
+            std::string damaged = bytes;
+            damaged[at] = value;
+            PriceList into;
+            try {
+                test::LoadBytes(damaged, [&](CArchive& ar) { SerializePriceList(ar, into.CenikId, into.materials); });
+            } catch (const ArchiveError&) {
+            } catch (const std::exception& error) {
+                ADD_FAILURE() << "byte " << at << " set to " << int(static_cast<unsigned char>(value)) << ": "
+                              << error.what();
+            }
+        }
     }
 }
 

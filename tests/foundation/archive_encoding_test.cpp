@@ -189,6 +189,17 @@ TEST_F(ArchiveEncoding, CountMustFitTheRemainingBytes)
     EXPECT_EQ(LoadCause(tenElements, [](CArchive& ar) { ar.ReadCount(2); }), ArchiveCause::EndOfFile);
 }
 
+TEST_F(ArchiveEncoding, UnflushedBytesReachTheStream)
+{
+    std::ostringstream out(std::ios::binary);
+    const std::string big(100000, 'x');  // more than one block
+    {
+        CArchive ar(out, "test.kar", registry);
+        ar << big << std::uint8_t{7};
+    }
+    EXPECT_EQ(out.str(), Bytes("ff ff ff a0 86 01 00") + big + Bytes("07"));
+}
+
 TEST_F(ArchiveEncoding, ObjectSchemaIsNeverSetWhileStoring)
 {
     Store([](CArchive& ar) {

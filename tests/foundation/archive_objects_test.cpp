@@ -291,6 +291,7 @@ TEST_F(ArchiveObjects, StreamFailuresAreFileErrorsNamingTheFile)
     CArchive store(out, "projekt.kar", registry);
     try {
         store << std::string("Zeď");
+        store.Flush();
         FAIL() << "no error";
     } catch (const FileError& e) {
         EXPECT_EQ(e.Path(), "projekt.kar");
