@@ -3,6 +3,7 @@
 #include "catalogue/catalogue_classes.h"
 #include "model/model_classes.h"
 #include "proposal/proposal_classes.h"
+#include "walls/wall_classes.h"
 
 namespace belvo {
 
@@ -13,6 +14,7 @@ const ClassRegistry& PersistentClasses()
         RegisterCatalogueClasses(r);
         RegisterModelClasses(r);
         RegisterProposalClasses(r);
+        RegisterWallClasses(r);
         return r;
     }();
     return registry;
