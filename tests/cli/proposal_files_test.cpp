@@ -8,8 +8,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 
 #include "app/persistent_classes.h"
+#include "catalogue/material_codes.h"
 #include "cli/cli_runner.h"
 #include "model/project_file.h"
 #include "model/projekt.h"
@@ -18,6 +20,7 @@
 #include "proposal/navrh.h"
 #include "support/temp_dir.h"
 #include "support/test_materials.h"
+#include "walls/wall_fixture.h"
 
 namespace belvo {
 namespace {
@@ -175,6 +178,124 @@ TEST_F(ProposalFiles, FilesThatCannotBeWritten)
         EXPECT_NE(result.err.find("chybí/x"), std::string::npos) << result.err;
         EXPECT_EQ(result.out, "");
     }
+}
+
+// A project with a wall: the brick is sold on pallets (split into pallets and loose pieces), the
+// plaster by the piece. Every item the proposal holds must reach every output.
+class WallProjectFiles : public ::testing::Test {
+protected:
+    WallProjectFiles()
+    {
+        TempDir::WriteBytes(settings, "[Setup]\nIdNavrhu=0\n");
+        ProjectFile file;
+        file.CenikId = "CZ20160515 14:30 (Kč)/K1";
+        auto brick = test::Material("B", 1, 0, 300, 250, 249, "7");
+        brick->Nazev = "Belvo 30 P+D";
+        brick->Ttu2 = "0,28";
+        brick->KsNaPalete = CCislo(60);
+        brick->CenaPaleta = CCislo(4550, 2);
+        brick->CenaVolna = CCislo(5200, 2);
+        brick->Vaha = CCislo(145, 1);
+        brick->PaletaNazev = "EUR paleta";
+        brick->PaletaCena = CCislo(25000, 2);
+        brick->PaletaVykup = CCislo(20000, 2);
+        brick->PaletaVaha = CCislo(25);
+        brick->PaletaObjCislo = "9001";
+        brick->SkupZbo = "CIH";
+        brick->PaletaSkupZbo = "PAL";
+        file.materials.Append(std::move(brick));
+        auto plaster = test::Material("O", kSkupinaMaltyOmitky, kTypOmitka, 0, 0, 0);
+        plaster->Nazev = "Omítka <vnější>";
+        plaster->Malta = CCislo(1);
+        plaster->KsNaPalete = CCislo(0);
+        plaster->CenaPaleta = CCislo(18900, 2);
+        plaster->CenaVolna = CCislo(18900, 2);
+        plaster->Vaha = CCislo(40);
+        plaster->SkupZbo = "OMI";
+        file.materials.Append(std::move(plaster));
+
+        auto wall = test::Wall(300, 5000, 2500);
+        wall->Omitka = kOmitkaVnejsi;
+        auto projekt = std::make_unique<CProjekt>();
+        projekt->Nazev = "Dům";
+        projekt->Vznik = "1.2.2016";
+        projekt->Autor = "Kancelar";
+        projekt->CenikId = file.CenikId;
+        projekt->DPH = CCislo(21);
+        projekt->Sleva = CCislo(5);
+        projekt->Atyp = CCislo(20);
+        projekt->Prvky.push_back(std::move(wall));
+        file.projekty.push_back(std::move(projekt));
+        WriteProjectFile(project, file, PersistentClasses());
+    }
+
+    // "field": "value" pairs of the items in the JSON output, in order.
+    static std::vector<std::string> ItemField(const std::string& json, const std::string& field)
+    {
+        std::vector<std::string> values;
+        const std::regex pattern("\"" + field + "\": \"([^\"]*)\"");
+        const std::size_t start = json.find("\"Polozky\"");
+        const std::size_t end = json.find("\"Palety\"");
+        const std::string items = json.substr(start, end - start);
+        for (auto it = std::sregex_iterator(items.begin(), items.end(), pattern); it != std::sregex_iterator(); ++it)
+            values.push_back((*it)[1]);
+        return values;
+    }
+
+    // A total of the JSON output as the Czech outputs print it, with a plain space for grouping.
+    static std::string Total(const std::string& json, const std::string& key)
+    {
+        const std::regex pattern("\"" + key + "\": \"([^\"]*)\"");
+        std::smatch match;
+        if (!std::regex_search(json, match, pattern)) return "<no " + key + ">";
+        return CCislo::Parse(match[1].str(), Separators{}, CCislo::kPoint).Format(Separators{",", " "}, 1, 2);
+    }
+
+    TempDir dir;
+    std::string project = dir.File("dum.kar");
+    std::string settings = dir.File("belvo.ini");
+};
+
+TEST_F(WallProjectFiles, EveryItemLineAndTheTotalsReachEveryOutput)
+{
+    const std::string pdf = dir.File("n.pdf");
+    const std::string html = dir.File("n.html");
+    const std::string xml = dir.File("n.xml");
+    const auto result = RunCli({"proposal", project, "--settings", settings, "--format", "json", "--pdf", pdf,
+                                "--html", html, "--xml", xml},
+                               kCzech);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::vector<std::string> numbers = ItemField(result.out, "ObjCislo");
+    ASSERT_EQ(numbers, (std::vector<std::string>{"B", "O"})) << result.out;
+    const std::vector<std::string> palet = ItemField(result.out, "Palet");
+    const std::vector<std::string> plusKs = ItemField(result.out, "PlusKs");
+    ASSERT_NE(palet[0], "0") << result.out;   // the brick fills pallets
+    ASSERT_NE(plusKs[0], "0") << result.out;  // and leaves loose pieces
+
+    ToolResult text = RunTool("pdftotext", {"-layout", QString::fromStdString(pdf), "-"});
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    // Grouping separators arrive as no-break spaces.
+    text.out = std::regex_replace(text.out, std::regex("\xC2\xA0"), " ");
+    // Each line starts with the order number and the name (pdftotext spreads the cells apart).
+    const std::string squeezed = std::regex_replace(text.out, std::regex(" {2,}"), " ");
+    for (const char* line : {"\nB Belvo 30 P+D ", "\nB Belvo 30 P+D(volně) ", "\nO Omítka <vnější> "})
+        EXPECT_NE(squeezed.find(line), std::string::npos) << line << "\n" << text.out;
+    for (const char* key : {"MaterialCelkemBezDPH", "MaterialCelkemSDPH", "MaterialPoSleveBezDPH", "MaterialPoSleveSDPH",
+                            "CelkemBezDPH", "CelkemSDPH"}) {
+        const std::string total = Total(result.out, key);
+        EXPECT_NE(text.out.find(total), std::string::npos) << key << " " << total << "\n" << text.out;
+    }
+    EXPECT_NE(text.out.find("Palety (obaly): EUR paleta"), std::string::npos) << text.out;
+
+    const std::string page = ReadBytes(html);
+    EXPECT_NE(page.find("<TD align=\"left\">Belvo 30 P+D(voln\xEC)</TD>"), std::string::npos);
+    EXPECT_NE(page.find("<TD align=\"left\">Om\xEDtka (vn\xECj\x9A\xED)</TD>"), std::string::npos);
+
+    const std::string doc = ReadBytes(xml);
+    EXPECT_NE(doc.find("<Nazev1>Om\xEDtka &lt;vn\xECj\x9A\xED&gt;</Nazev1>"), std::string::npos);
+    EXPECT_NE(doc.find("<RozbalenyObal>ANO</RozbalenyObal>"), std::string::npos);
+    EXPECT_NE(doc.find("<SlevaProcentoVse>5,0</SlevaProcentoVse>"), std::string::npos);
+    EXPECT_EQ(RunTool("xmllint", {"--noout", QString::fromStdString(xml)}).exitCode, 0);
 }
 
 }  // namespace
