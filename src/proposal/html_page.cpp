@@ -106,7 +106,6 @@ constexpr std::string_view kRowStart = "\t\t\t<TR>\n";
 constexpr std::string_view kRowEnd = "\t\t\t</TR>\n";
 
 const CCislo kZero(0);
-const CCislo kHundred(100);
 
 class PageWriter {
 public:

@@ -15,7 +15,6 @@ namespace {
 namespace fonts = report_fonts;
 
 const CCislo kZero(0);
-const CCislo kHundred(100);
 constexpr int kFirstLineTop = 4600;
 constexpr int kLineHeight = 500;
 constexpr CanvasPen kThinRule{20, 0x400000};
