@@ -1,6 +1,8 @@
 #include "proposal/navrh.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 #include "foundation/archive_copy.h"
 #include "foundation/cp1250.h"
@@ -120,23 +122,55 @@ CPolozka* CNavrh::NajdiPolozku(const std::string& objCislo, const std::string& l
 }
 
 namespace {
-// Whether item a sorts after item b: the keys in turn, the first that differs decides.
-bool SortsAfter(const CPolozka& a, const CPolozka& b)
+// The sort keys of one item, kept together so that sorting a large proposal does not chase
+// pointers to the items.
+struct SortKey {
+    std::uint32_t labelRank;  // order of NazevSkupiny among the proposal's labels
+    CCislo skupina;
+    CCislo sirka;
+    CCislo typ;
+    std::uint32_t position;   // where the item stood: equal keys keep this order
+};
+
+bool SortsBefore(const SortKey& a, const SortKey& b)
 {
-    if (const int byLabel = CompareCp1250(a.NazevSkupiny, b.NazevSkupiny); byLabel != 0) return byLabel > 0;
-    if (const int byGroup = CCislo::Compare(a.Skupina, b.Skupina); byGroup != 0) return byGroup > 0;
-    if (const int byWidth = CCislo::Compare(a.Sirka, b.Sirka); byWidth != 0) return byWidth < 0;
-    return CCislo::Compare(a.Typ, b.Typ) > 0;
+    if (a.labelRank != b.labelRank) return a.labelRank < b.labelRank;
+    if (const int byGroup = CCislo::Compare(a.skupina, b.skupina); byGroup != 0) return byGroup < 0;
+    if (const int byWidth = CCislo::Compare(a.sirka, b.sirka); byWidth != 0) return byWidth > 0;  // wider first
+    if (const int byType = CCislo::Compare(a.typ, b.typ); byType != 0) return byType < 0;
+    return a.position < b.position;
 }
 }  // namespace
 
 void CNavrh::SeradPolozky()
 {
-    // A stable sort keeps items that compare equal in the order in which they were added.
-    std::stable_sort(Polozky.begin(), Polozky.end(),
-                     [](const std::unique_ptr<CPolozka>& a, const std::unique_ptr<CPolozka>& b) {
-                         return SortsAfter(*b, *a);
-                     });
+    // Rank the distinct group labels in Windows-1250 byte order; labels that compare equal share
+    // a rank.
+    std::unordered_map<std::string_view, std::uint32_t> rankOf;
+    std::vector<std::string_view> labels;
+    for (const auto& item : Polozky)
+        if (rankOf.emplace(item->NazevSkupiny, 0).second) labels.push_back(item->NazevSkupiny);
+    std::sort(labels.begin(), labels.end(),
+              [](std::string_view a, std::string_view b) { return CompareCp1250(a, b) < 0; });
+    std::uint32_t rank = 0;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        if (i > 0 && CompareCp1250(labels[i - 1], labels[i]) != 0) ++rank;
+        rankOf[labels[i]] = rank;
+    }
+
+    std::vector<SortKey> keys;
+    keys.reserve(Polozky.size());
+    for (std::size_t i = 0; i < Polozky.size(); ++i) {
+        const CPolozka& item = *Polozky[i];
+        keys.push_back({rankOf[item.NazevSkupiny], item.Skupina, item.Sirka, item.Typ, static_cast<std::uint32_t>(i)});
+    }
+    // The position as the last key makes the order the one a stable sort gives.
+    std::sort(keys.begin(), keys.end(), SortsBefore);
+
+    std::vector<std::unique_ptr<CPolozka>> sorted;
+    sorted.reserve(Polozky.size());
+    for (const SortKey& key : keys) sorted.push_back(std::move(Polozky[key.position]));
+    Polozky = std::move(sorted);
     m_itemIndex.Clear();
 }
 
