@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "app/settings_keys.h"
-#include "platform/ui.h"
-#include "proposal/item_operations.h"
 #include "catalogue/material.h"
 #include "catalogue/material_codes.h"
 #include "catalogue/material_list.h"
 #include "model/najdi_material.h"
+#include "platform/ui.h"
+#include "proposal/item_operations.h"
 #include "walls/doplnek.h"
 #include "walls/okna.h"
 #include "walls/wall_texts.h"
@@ -54,7 +54,7 @@ struct LintelJob {
         context.ui.Message(text, wall.Nazev, MessageIcon::Warning);
     }
 
-    // Rule R: the base bricks that a lintel replaces, and the reduced bricks that fill the
+    // The base bricks that a lintel replaces, and the reduced bricks that fill the
     // course above a low lintel.
     void ReplaceBricks(const CMaterial& lintel) const
     {
@@ -79,12 +79,12 @@ struct LintelJob {
         PridejPolozku(navrh, label, *brick, -q, kNula, false);
     }
 
-    // Rule A: `count` load-bearing lintels of the order number side by side.
+    // `count` load-bearing lintels of the order number side by side.
     bool AddLoadBearing(const std::string& objCislo, const CCislo& count) const
     {
         const CMaterial* lintel = NajdiMaterial(materials, objCislo);
         if (!lintel) {
-            Refuse("Material s obj.číslem " + objCislo + "\nnenalezen v číselníku");
+            Refuse(ChybiMaterialText(objCislo));
             return false;
         }
         PridejPolozkuKladnou(navrh, label, *lintel, n * count, kNula, false);
@@ -92,7 +92,7 @@ struct LintelJob {
         return true;
     }
 
-    // Rule P: polystyrene between the load-bearing lintels of `length` mm.
+    // Polystyrene between the load-bearing lintels of `length` mm.
     void AddPolystyrene(const CCislo& length) const
     {
         for (int t : PolystyrenMeziPreklady(thickness, opening.Preklady)) {

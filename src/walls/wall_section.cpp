@@ -1,10 +1,9 @@
 #include "walls/wall_section.h"
 
-#include "proposal/item_operations.h"
 #include "catalogue/material.h"
 #include "catalogue/material_codes.h"
 #include "catalogue/material_list.h"
-#include "model/najdi_material.h"
+#include "proposal/item_operations.h"
 #include "walls/doplnek.h"
 #include "walls/wall_steps.h"
 #include "walls/zed.h"

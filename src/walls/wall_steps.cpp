@@ -1,10 +1,8 @@
 #include "walls/wall_steps.h"
 
-#include "proposal/item_operations.h"
 #include "catalogue/material.h"
 #include "catalogue/material_codes.h"
-#include "catalogue/material_list.h"
-#include "model/najdi_material.h"
+#include "proposal/item_operations.h"
 
 namespace belvo {
 

@@ -1,8 +1,5 @@
 #include "walls/zed.h"
 
-#include "catalogue/material.h"
-#include "catalogue/material_codes.h"
-#include "catalogue/material_list.h"
 #include "model/najdi_material.h"
 #include "walls/wall_texts.h"
 

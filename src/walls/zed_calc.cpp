@@ -3,13 +3,12 @@
 #include <exception>
 #include <vector>
 
-#include "foundation/report_failure.h"
-#include "platform/ui.h"
-#include "proposal/item_operations.h"
 #include "catalogue/material.h"
 #include "catalogue/material_codes.h"
-#include "catalogue/material_list.h"
+#include "foundation/report_failure.h"
 #include "model/najdi_material.h"
+#include "platform/ui.h"
+#include "proposal/item_operations.h"
 #include "walls/doplnek.h"
 #include "walls/lintels.h"
 #include "walls/wall_section.h"

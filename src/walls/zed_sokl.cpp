@@ -2,7 +2,6 @@
 
 #include "catalogue/material.h"
 #include "catalogue/material_codes.h"
-#include "catalogue/material_list.h"
 #include "model/najdi_material.h"
 #include "walls/doplnek.h"
 #include "walls/okna.h"
