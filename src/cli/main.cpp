@@ -17,7 +17,8 @@ constexpr std::array kCommands{
     Command{"check", "PROJECT.kar [--catalogue FILE.dat]", &belvo::cli::RunCheck},
     Command{"proposal",
             "PROJECT.kar [--element PATH] [--split-groups] [--quick] [--catalogue FILE.dat]\n"
-            "                     [--settings FILE.ini] [--round-all] [--format text|json]",
+            "                     [--settings FILE.ini] [--round-all] [--format text|json]\n"
+            "                     [--html FILE] [--xml FILE [--output OUT.kar]] [--pdf FILE]",
             &belvo::cli::RunProposal},
     Command{"import-allplan", "FILE.csv PROJECT.kar [--output OUT.kar]", &belvo::cli::RunImportAllplan},
 };

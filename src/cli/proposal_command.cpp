@@ -1,5 +1,6 @@
 // belvo-cli proposal PROJECT.kar [--element PATH] [--split-groups] [--quick] [--catalogue FILE.dat]
 //                    [--settings FILE.ini] [--round-all] [--format text|json]
+//                    [--html FILE] [--xml FILE [--output OUT.kar]] [--pdf FILE]
 // Computes the proposal of a project (or of one of its elements) as the desktop program's
 // proposal commands do and shows it as the summary window would, as text or JSON.
 #include <filesystem>
@@ -15,6 +16,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_text.h"
 #include "cli/cli_ui.h"
+#include "cli/proposal_files.h"
 #include "cli/proposal_output.h"
 #include "foundation/errors.h"
 #include "model/element.h"
@@ -41,6 +43,7 @@ struct ProposalOptions {
     std::optional<std::string> settings;
     bool roundAll = false;
     OutputFormat format = OutputFormat::Text;
+    OutputFiles files;
 };
 
 ProposalOptions ParseOptions(const std::vector<std::string>& args)
@@ -69,8 +72,14 @@ ProposalOptions ParseOptions(const std::vector<std::string>& args)
             options.format = ParseOutputFormat(value());
         } else if (arg.starts_with("--format=")) {
             options.format = ParseOutputFormat(std::string_view(arg).substr(9));
-        } else if (arg == "--html" || arg == "--xml" || arg == "--pdf") {
-            throw UsageError(arg + " is not yet available");
+        } else if (arg == "--html") {
+            options.files.html = value();
+        } else if (arg == "--xml") {
+            options.files.xml = value();
+        } else if (arg == "--pdf") {
+            options.files.pdf = value();
+        } else if (arg == "--output") {
+            options.files.output = value();
         } else if (arg.starts_with("-") && arg != "-") {
             throw UsageError("unknown option \"" + arg + "\"");
         } else if (haveProject) {
@@ -81,6 +90,8 @@ ProposalOptions ParseOptions(const std::vector<std::string>& args)
         }
     }
     if (!haveProject) throw UsageError("no project file given");
+    if (options.files.output && !options.files.xml)
+        throw UsageError("--output saves the XML export's copy of the proposal and needs --xml");
     return options;
 }
 
@@ -126,6 +137,8 @@ int RunProposal(const std::vector<std::string>& args)
     SummaryModel summary(*navrh, ReadSummarySettings(*settings, navrh->Cenik), system.NumberSeparators(), ui);
     summary.Otevri(true);
     if (options.roundAll) summary.ZaokrouhliVse();
+
+    WriteOutputFiles(options.files, summary, file, projekt, options.project, *settings, ui);
 
     if (options.format == OutputFormat::Json)
         WriteProposalJson(std::cout, summary, ui.Messages());

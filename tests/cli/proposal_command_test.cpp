@@ -153,9 +153,8 @@ TEST_F(ProposalCommand, BadArgumentsAndUnreadableFiles)
     };
     const Case cases[] = {
         {{"proposal"}, 2, "no project file"},
-        {{"proposal", project, "--html", dir.File("n.html")}, 2, "--html is not yet available"},
-        {{"proposal", project, "--xml", dir.File("n.xml")}, 2, "--xml is not yet available"},
-        {{"proposal", project, "--pdf", dir.File("n.pdf")}, 2, "--pdf is not yet available"},
+        {{"proposal", project, "--html"}, 2, "needs a value"},
+        {{"proposal", project, "--output", dir.File("n.kar")}, 2, "needs --xml"},
         {{"proposal", project, "--format", "xml"}, 2, "unknown format"},
         {{"proposal", project, "--bogus"}, 2, "unknown option"},
         {{"proposal", project, "--settings"}, 2, "needs a value"},
