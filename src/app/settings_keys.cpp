@@ -43,6 +43,7 @@ constexpr AnySettingKey kAllKeys[] = {
     &keys::ColorRound,
     &keys::ColorRoundNe,
     &keys::IdNavrhu,
+    &keys::WebServer,
     &keys::CenikRadio,
     &keys::DSN,
     &keys::CenikFileName,
@@ -230,15 +231,25 @@ std::vector<std::string> PriceListSections(std::string_view ceniky)
     return sections;
 }
 
-std::string MakerWebAddress(std::string_view path)
+std::string MakerWebServer(const SettingsStore& store)
 {
-    return std::string(kMakerWebServer) + std::string(path);
+    std::string server = ReadText(store, keys::WebServer);
+    while (!server.empty() && server.back() == '/') server.pop_back();
+    if (server.empty()) server = keys::WebServer.defaultValue;
+    return server;
 }
 
-std::string DefaultCenikUrl(std::string_view section)
+std::string MakerWebAddress(const SettingsStore& store, std::string_view path)
 {
-    return MakerWebAddress("/belvo/Karno-" + std::string(section) + ".dat");
+    return MakerWebServer(store) + std::string(path);
 }
+
+std::string DefaultCenikUrl(const SettingsStore& store, std::string_view section)
+{
+    return MakerWebAddress(store, "/belvo/Karno-" + std::string(section) + ".dat");
+}
+
+std::string OldDefaultCenikUrl(const SettingsStore& store) { return MakerWebAddress(store, "/belvo/Karno.dat"); }
 
 // --- Rounding categories -----------------------------------------------------------------------
 

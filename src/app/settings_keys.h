@@ -45,9 +45,6 @@ inline constexpr std::string_view kSourceDatabase = "db";
 inline constexpr std::string_view kSourceFile = "file";
 inline constexpr std::string_view kSourceWeb = "www";
 
-// The maker's web server, which serves one price-list file per price list.
-inline constexpr std::string_view kMakerWebServer = "http://www.karno.cz";
-
 enum class YesNoTest {
     OnlyYes,   // on only when the value is "A"
     AnyButNo,  // on unless the value is "N"
@@ -120,6 +117,10 @@ inline constexpr IntKey ColorRound{kSetupSection, "ColorRound", 0xBFBFFF};
 inline constexpr IntKey ColorRoundNe{kSetupSection, "ColorRoundNe", 0xFFBFBF};
 // Counter of the XML export.
 inline constexpr IntKey IdNavrhu{kSetupSection, "IdNavrhu", 0};
+// The maker's web server, which serves one price-list file per price list: scheme and host (and
+// port) that the default web addresses of the price lists begin with. A placeholder until the
+// installation sets the real server.
+inline constexpr TextKey WebServer{kSetupSection, "WebServer", "http://ceniky.example.invalid"};
 
 // --- Keys of a price-list section that "Setup" holds as well ---------------------------------
 // In "Setup" they are the settings of older versions, which had a single price list, and the
@@ -131,9 +132,10 @@ inline constexpr TextKey DSN{kSetupSection, "DSN", ""};
 // The price-list file for "file"; relative to the start-up directory unless it holds ":", "\\"
 // or "//".
 inline constexpr TextKey CenikFileName{kSetupSection, "CenikFileName", "Karno.dat"};
-// The web address for "www" and for the update test. Read with a section's own default when
-// that matters: DefaultCenikUrl(section).
-inline constexpr TextKey CenikUrl{kSetupSection, "CenikUrl", "http://www.karno.cz/belvo/Karno.dat"};
+// The web address for "www" and for the update test. Its default is an address on the maker's
+// web server, which is itself a setting (WebServer), so it has no fixed text here: readers that
+// need the default take DefaultCenikUrl(store, section) or OldDefaultCenikUrl(store).
+inline constexpr TextKey CenikUrl{kSetupSection, "CenikUrl", ""};
 // Look on the web for a newer price list when a new project loads it from its file. A section
 // with a non-empty value counts as configured.
 inline constexpr FlagKey TestWWW{{kSetupSection, "TestWWW", "N"}, YesNoTest::AnyButNo};
@@ -160,8 +162,6 @@ inline constexpr IntKey RoundingTyp{kRoundingSection, "Typ", 0};
 inline constexpr IntKey RoundingStav{kRoundingSection, "Stav", 0};
 
 }  // namespace keys
-
-static_assert(keys::CenikUrl.defaultValue.starts_with(kMakerWebServer));
 
 // Every key above except the indexed keys of the rounding categories, for listings and checks.
 using AnySettingKey = std::variant<const TextKey*, const FlagKey*, const DecimalKey*, const IntKey*>;
@@ -220,10 +220,16 @@ void WriteInt(SettingsStore& store, const IntKey& key, int value);
 // only "CZ-Kč", and a value that begins with ";" gives nothing).
 std::vector<std::string> PriceListSections(std::string_view ceniky);
 
-// An address on the maker's web server: kMakerWebServer followed by the path.
-std::string MakerWebAddress(std::string_view path);
+// The maker's web server as the settings give it (WebServer; its default when the value is
+// missing or empty), without a trailing "/".
+std::string MakerWebServer(const SettingsStore& store);
+// An address on the maker's web server: the server followed by the path.
+std::string MakerWebAddress(const SettingsStore& store, std::string_view path);
 // The default web address of a price-list section: the path "/belvo/Karno-" + section + ".dat".
-std::string DefaultCenikUrl(std::string_view section);
+std::string DefaultCenikUrl(const SettingsStore& store, std::string_view section);
+// The default web address of older versions, which had a single price list ("/belvo/Karno.dat"):
+// the default of Setup/"CenikUrl".
+std::string OldDefaultCenikUrl(const SettingsStore& store);
 
 // --- Rounding categories ("Zaokrouhlovani") -------------------------------------------------
 

@@ -237,11 +237,26 @@ TEST(SettingsKeys, PriceListSectionsWalk)
     for (const auto& c : cases) EXPECT_EQ(PriceListSections(c.ceniky), c.sections) << c.ceniky;
 }
 
-TEST(SettingsKeys, DefaultWebAddresses)
+TEST(SettingsKeys, DefaultWebAddressesAreOnTheConfiguredServer)
 {
-    EXPECT_EQ(DefaultCenikUrl("SK-EUR"), "http://www.karno.cz/belvo/Karno-SK-EUR.dat");
-    EXPECT_EQ(MakerWebAddress("/belvo/Karno-CZ-Kc.dat"), "http://www.karno.cz/belvo/Karno-CZ-Kc.dat");
-    EXPECT_EQ(keys::CenikUrl.defaultValue, MakerWebAddress("/belvo/Karno.dat"));
+    MemorySettingsStore store;
+    EXPECT_EQ(DefaultCenikUrl(store, "SK-EUR"), "http://ceniky.example.invalid/belvo/Karno-SK-EUR.dat");
+    EXPECT_EQ(OldDefaultCenikUrl(store), "http://ceniky.example.invalid/belvo/Karno.dat");
+
+    // The server is a setting; a trailing "/" does not double the separator, and an emptied
+    // value falls back to the default rather than making addresses without a server.
+    const struct {
+        const char* server;
+        const char* address;
+    } cases[] = {
+        {"https://cenik.firma.example:8443", "https://cenik.firma.example:8443/belvo/Karno-CZ-Kc.dat"},
+        {"http://intranet/", "http://intranet/belvo/Karno-CZ-Kc.dat"},
+        {"", "http://ceniky.example.invalid/belvo/Karno-CZ-Kc.dat"},
+    };
+    for (const auto& c : cases) {
+        WriteText(store, keys::WebServer, c.server);
+        EXPECT_EQ(MakerWebAddress(store, "/belvo/Karno-CZ-Kc.dat"), c.address) << c.server;
+    }
 }
 
 TEST(RoundingTable, DefaultHasNineCategoriesTwoOfThemRounded)

@@ -70,7 +70,7 @@ TEST(QtSettingsStore, IniFileReadsBackEveryValue)
         {"Setup", "Autor", "Jiří Černý ~ STROJ"},
         {"Setup", "Ceniky", "CZ-Kč;SK-EUR;A/B;"},
         {"CZ-Kč", "DPH", "20,0"},
-        {"CZ-Kč", "CenikUrl", "http://www.karno.cz/belvo/Karno-CZ-Kc.dat"},
+        {"CZ-Kč", "CenikUrl", "http://ceniky.example.invalid/belvo/Karno-CZ-Kc.dat"},
         {"A/B", "CenikFileName", "C:\\Ceniky\\Karno.dat"},
         {"Zaokrouhlovani", "Text6", "Belvo rohová 90°"},
         {"General", "Poznámka", "skupina General je obyčejná sekce"},
