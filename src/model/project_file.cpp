@@ -15,11 +15,16 @@ ProjectFile& ProjectFile::operator=(ProjectFile&&) noexcept = default;
 
 void SerializeProjectFile(CArchive& ar, ProjectFile& file)
 {
-    SerializePriceList(ar, file.CenikId, file.materials);
-    ar.SerializeList(file.projekty);
+    SerializeProjectFile(ar, ProjectFileParts{file.CenikId, file.materials, file.projekty, file.navrhy});
+}
+
+void SerializeProjectFile(CArchive& ar, const ProjectFileParts& parts)
+{
+    SerializePriceList(ar, parts.CenikId, parts.materials);
+    ar.SerializeList(parts.projekty);
     // Older versions wrote no proposals: their files end right here.
     if (ar.IsLoading() && ar.Remaining() == 0) return;
-    ar.SerializeList(file.navrhy);
+    ar.SerializeList(parts.navrhy);
 }
 
 void ReadProjectFile(const std::string& path, const ClassRegistry& classes, SettingsStore* settings,
@@ -34,9 +39,14 @@ void ReadProjectFile(const std::string& path, const ClassRegistry& classes, Sett
 
 void WriteProjectFile(const std::string& path, ProjectFile& file, const ClassRegistry& classes)
 {
+    WriteProjectFile(path, ProjectFileParts{file.CenikId, file.materials, file.projekty, file.navrhy}, classes);
+}
+
+void WriteProjectFile(const std::string& path, const ProjectFileParts& parts, const ClassRegistry& classes)
+{
     WriteFileAtomically(path, [&](std::ostream& out) {
         CArchive ar(out, path, classes);
-        SerializeProjectFile(ar, file);
+        SerializeProjectFile(ar, parts);
         ar.Flush();
     });
 }

@@ -28,10 +28,20 @@ struct ProjectFile {
     std::vector<std::unique_ptr<CNavrh>> navrhy;
 };
 
+// The four parts of a project file where they are kept apart (the document holds its price list
+// as one piece that the price-list operations work on).
+struct ProjectFileParts {
+    std::string& CenikId;
+    CMaterialList& materials;
+    std::vector<std::unique_ptr<CProjekt>>& projekty;
+    std::vector<std::unique_ptr<CNavrh>>& navrhy;
+};
+
 // Both directions through an open archive. Loading appends to the lists; a file that ends
 // exactly after the projects has no proposals. A file that ends inside the proposals is
 // damaged and fails like any other truncated file.
 void SerializeProjectFile(CArchive& ar, ProjectFile& file);
+void SerializeProjectFile(CArchive& ar, const ProjectFileParts& parts);
 
 // Reads a project file into `into` (emptied first). Old projects and proposals that lack a
 // surcharge take it from `settings` (may be null). A file that cannot be opened raises FileError,
@@ -42,5 +52,6 @@ void ReadProjectFile(const std::string& path, const ClassRegistry& classes, Sett
 
 // Writes all four parts through a temporary file that replaces `path` only when complete.
 void WriteProjectFile(const std::string& path, ProjectFile& file, const ClassRegistry& classes);
+void WriteProjectFile(const std::string& path, const ProjectFileParts& parts, const ClassRegistry& classes);
 
 }  // namespace belvo
