@@ -30,7 +30,12 @@ inline void FillPriceList(CMaterialList& materials)
 {
     Add(materials, {"110300", "Cihla 30", 1});
     Add(materials, {"380001", "Malta tepelně izolační", 38});
-    Add(materials, {"600200", "Nosník stropní 200", 6});
+    // A ceiling beam 2000 × 120 × 250, as an Allplan part list names it.
+    auto beam = MakeMaterial({"600200", "Nosník stropní 200", 6});
+    beam->Sirka = CCislo(120);
+    beam->Delka = CCislo(2000);
+    beam->Vyska = CCislo(250);
+    materials.Append(std::move(beam));
 }
 
 class DocumentTest : public ::testing::Test {
