@@ -251,6 +251,12 @@ std::string DefaultCenikUrl(const SettingsStore& store, std::string_view section
 
 std::string OldDefaultCenikUrl(const SettingsStore& store) { return MakerWebAddress(store, "/belvo/Karno.dat"); }
 
+std::string CenikUrlOrDefault(const SettingsStore& store, std::string_view section)
+{
+    if (store.HasKey(section, keys::CenikUrl.name)) return ReadText(store, section, keys::CenikUrl);
+    return SameSettingName(section, kSetupSection) ? OldDefaultCenikUrl(store) : DefaultCenikUrl(store, section);
+}
+
 // --- Rounding categories -----------------------------------------------------------------------
 
 std::string IndexedKeyName(std::string_view name, int index)

@@ -230,6 +230,9 @@ std::string DefaultCenikUrl(const SettingsStore& store, std::string_view section
 // The default web address of older versions, which had a single price list ("/belvo/Karno.dat"):
 // the default of Setup/"CenikUrl".
 std::string OldDefaultCenikUrl(const SettingsStore& store);
+// The web address of a section's price list: its "CenikUrl"; when that is missing, the default
+// address (DefaultCenikUrl, and OldDefaultCenikUrl for "Setup").
+std::string CenikUrlOrDefault(const SettingsStore& store, std::string_view section);
 
 // --- Rounding categories ("Zaokrouhlovani") -------------------------------------------------
 

@@ -41,6 +41,18 @@ std::string ReplaceUnsafe(std::string_view text, std::string_view refused)
     }
     return out;
 }
+// CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9, in any letter case: names that Windows
+// keeps for devices, with any extension.
+bool IsDeviceName(std::string_view stem)
+{
+    std::string upper(stem);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    while (!upper.empty() && upper.back() == ' ') upper.pop_back();
+    if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL") return true;
+    return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) && upper[3] >= '1' &&
+           upper[3] <= '9';
+}
 }  // namespace
 
 std::string FormatCenikIdTime(const LocalTime& time)
@@ -131,7 +143,10 @@ std::string DefaultPriceListFileName(std::string_view label)
             name += c;
     }
     // No separator, control character or character that Windows refuses in a file name.
-    return ReplaceUnsafe(name, "/\\<>\"|?*") + ".dat";
+    name = ReplaceUnsafe(name, "/\\<>\"|?*");
+    // Nor the name of a Windows device, which would write to the device whatever follows it.
+    if (IsDeviceName(name.substr(0, name.find('.')))) name.insert(0, "_");
+    return name + ".dat";
 }
 
 }  // namespace belvo

@@ -44,8 +44,9 @@ std::string PriceListSectionName(std::string_view label);
 
 // The default file name of a price list: the name part of the label with spaces turned into
 // "-", without ":", "(" and ")", and ".dat" appended, for example "CZ20160515-1430-Kč.dat".
-// Path separators, control characters and the characters no file name may hold become '_', so
-// the result is always a plain file name in the start-up directory.
+// Path separators, control characters and the characters no file name may hold become '_', and
+// a name that Windows keeps for a device ("CON", "LPT1", ...) gets a leading '_', so the result
+// is always a plain file name in the start-up directory.
 std::string DefaultPriceListFileName(std::string_view label);
 
 }  // namespace belvo

@@ -9,6 +9,7 @@
 #include "catalogue/material.h"
 #include "catalogue/price_list_file.h"
 #include "catalogue/price_list_label.h"
+#include "catalogue/price_list_view.h"
 #include "cli/cli_command.h"
 #include "cli/cli_text.h"
 #include "cli/json_writer.h"
@@ -54,41 +55,14 @@ bool Listed(const CMaterial& material, bool all) { return all || material.JeNeot
 
 void WriteText(std::ostream& out, const PriceList& priceList, bool all, const Separators& separators)
 {
-    const std::string currency = CenikIdCurrency(priceList.CenikId);
-    out << TabCell("Ceník " + priceList.CenikId + "; ceny v " + (currency.empty() ? "Kč" : currency)) << '\n';
-
-    static constexpr std::string_view kHeadings[] = {
-        "obj.č.",       "název",     "závod",   "šířka",  "délka", "výška",   "cena (paleta)", "cena (volná)",
-        "hmotnost/ks",  "ks/paletu", "skupina", "paleta", "TTU2",  "patří k", "typ doplňku",   "otočení",
-    };
-    for (std::size_t i = 0; i < std::size(kHeadings); ++i) out << (i ? "\t" : "") << kHeadings[i];
+    out << TabCell(PriceListViewTitle(priceList.CenikId)) << '\n';
+    const std::vector<TableDialog::Column> columns = PriceListViewColumns();
+    for (std::size_t i = 0; i < columns.size(); ++i) out << (i ? "\t" : "") << columns[i].header;
     out << '\n';
-
-    // Numbers as the view formats them: the stated decimals, otherwise as stored; no width.
-    const auto number = [&](const CCislo& value, int decimals = CCislo::kOwnScale) {
-        return value.Format(separators, 0, decimals);
-    };
     for (const CMaterial& m : priceList.materials) {
         if (!Listed(m, all)) continue;
-        const std::string cells[] = {
-            TabCell(m.ObjCislo),
-            TabCell(m.Nazev),
-            TabCell(m.Zavod),
-            number(m.Sirka),
-            number(m.Delka),
-            number(m.Vyska),
-            number(m.CenaPaleta, 2),
-            number(m.CenaVolna, 2),
-            number(m.Vaha, 1),
-            number(m.KsNaPalete),
-            number(m.Skupina),
-            TabCell(m.PaletaNazev + "(" + m.PaletaObjCislo + ")"),
-            TabCell(m.Ttu2),
-            TabCell(m.ZaklMat),
-            number(m.Typ),
-            number(m.Otoceni),
-        };
-        for (std::size_t i = 0; i < std::size(cells); ++i) out << (i ? "\t" : "") << cells[i];
+        const std::vector<std::string> cells = PriceListViewRow(m, separators);
+        for (std::size_t i = 0; i < cells.size(); ++i) out << (i ? "\t" : "") << TabCell(cells[i]);
         out << '\n';
     }
 }

@@ -13,6 +13,7 @@
 #include "model/element.h"
 #include "model/project_file.h"
 #include "model/projekt.h"
+#include "model/test_ceniku.h"
 #include "proposal/navrh.h"
 
 namespace belvo::cli {
@@ -58,8 +59,7 @@ int RunCheck(const std::vector<std::string>& args)
         file.materials = std::move(priceList.materials);
     }
 
-    std::vector<CChybiMaterial> missing;
-    for (const auto& projekt : file.projekty) projekt->KontrolaCeniku(missing, "", file.materials);
+    const std::vector<CChybiMaterial> missing = ChybejiciMaterial(file.projekty, file.materials);
     if (missing.empty()) return kExitDone;
 
     std::cout << "položka\tobj.č.\tmateriál\tnadpoložky\n";

@@ -208,4 +208,26 @@ int CompareCp1250(std::string_view a, std::string_view b)
     return 0;
 }
 
+std::string ForeignBytesToUtf8(std::string_view bytes)
+{
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        bool malformed = false;
+        DecodeUtf8(bytes, pos, malformed);
+        if (malformed) return Cp1250ToUtf8(bytes);
+    }
+    return std::string(bytes);
+}
+
+std::string_view Utf8Prefix(std::string_view utf8, std::size_t maxBytes)
+{
+    if (utf8.size() <= maxBytes) return utf8;
+    std::size_t end = maxBytes;
+    while (end > 0 && IsContinuation(static_cast<unsigned char>(utf8[end]))) --end;
+    if (end == 0) {  // the first character alone is longer than maxBytes: take it whole
+        end = 1;
+        while (end < utf8.size() && IsContinuation(static_cast<unsigned char>(utf8[end]))) ++end;
+    }
+    return utf8.substr(0, end);
+}
+
 }  // namespace belvo

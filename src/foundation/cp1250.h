@@ -19,6 +19,14 @@ std::string Cp1250ToUtf8(std::string_view cp1250);
 // become U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view utf16);
 
+// Bytes whose encoding nobody stated (a web server's error page) as UTF-8: valid UTF-8 stays as
+// it is; anything else is read as Windows-1250, the code page of the program's own world.
+std::string ForeignBytesToUtf8(std::string_view bytes);
+
+// The longest start of a UTF-8 text that has at most `maxBytes` bytes and ends on a character
+// boundary (at least one whole character when `maxBytes` cuts the first one).
+std::string_view Utf8Prefix(std::string_view utf8, std::size_t maxBytes);
+
 // Whether every character of a UTF-8 text exists in Windows-1250 (a form refuses the others).
 bool FitsCp1250(std::string_view utf8);
 

@@ -93,6 +93,14 @@ TEST(PriceListLabel, DefaultFileName)
         {"tab\there\x7f", "tab_here_.dat"},
         {"co<je>to|\"?*", "co_je_to____.dat"},
         {"c1\xc2\x85x", "c1_x.dat"},   // U+0085, a C1 control character
+        // Windows keeps these names for devices, with any extension.
+        {"CON", "_CON.dat"},
+        {"nul", "_nul.dat"},
+        {"Com1", "_Com1.dat"},
+        {"LPT9.x", "_LPT9.x.dat"},
+        {"aux/KLIC", "_aux.dat"},
+        {"COM0", "COM0.dat"},
+        {"CONSOLE", "CONSOLE.dat"},
     };
     for (const Case& c : cases) EXPECT_EQ(DefaultPriceListFileName(c.label), c.file) << c.label;
 }

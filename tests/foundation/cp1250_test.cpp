@@ -140,3 +140,27 @@ TEST(Cp1250, CompareOrdersByCodePageBytes)
 
 }  // namespace
 }  // namespace belvo
+
+namespace belvo {
+namespace {
+
+TEST(ForeignBytes, Utf8StaysAndAnythingElseIsReadAsWindows1250)
+{
+    EXPECT_EQ(ForeignBytesToUtf8("Stránka nenalezena"), "Stránka nenalezena");
+    EXPECT_EQ(ForeignBytesToUtf8("Str\xe1nka nenalezena \x9a\xe8"), "Stránka nenalezena šč");
+    EXPECT_EQ(ForeignBytesToUtf8(""), "");
+}
+
+TEST(ForeignBytes, PrefixesEndOnACharacterBoundary)
+{
+    const std::string text = "ač€x";  // 1, 2, 3 and 1 bytes
+    const struct {
+        std::size_t max;
+        const char* prefix;
+    } cases[] = {{0, "a"}, {1, "a"}, {2, "a"}, {3, "ač"}, {5, "ač"}, {6, "ač€"}, {7, "ač€x"}, {100, "ač€x"}};
+    for (const auto& c : cases) EXPECT_EQ(Utf8Prefix(text, c.max), c.prefix) << c.max;
+    EXPECT_EQ(Utf8Prefix("€", 1), "€") << "a character longer than the limit is taken whole";
+}
+
+}  // namespace
+}  // namespace belvo

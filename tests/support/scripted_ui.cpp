@@ -53,17 +53,19 @@ std::optional<std::string> ScriptedUi::PromptText(const std::string& title, cons
     return Take(texts);
 }
 
-std::optional<std::string> ScriptedUi::OpenFileName(const std::string& title, const std::string&,
-                                                    const std::string&)
+std::optional<std::string> ScriptedUi::OpenFileName(const std::string& title, const std::string& filter,
+                                                    const std::string& initialPath)
 {
     prompts.push_back(title);
+    fileDialogs.push_back({title, filter, initialPath});
     return Take(fileNames);
 }
 
-std::optional<std::string> ScriptedUi::SaveFileName(const std::string& title, const std::string&,
-                                                    const std::string&)
+std::optional<std::string> ScriptedUi::SaveFileName(const std::string& title, const std::string& filter,
+                                                    const std::string& initialPath)
 {
     prompts.push_back(title);
+    fileDialogs.push_back({title, filter, initialPath});
     return Take(fileNames);
 }
 

@@ -22,6 +22,12 @@ struct RecordedMessage {
     friend bool operator==(const RecordedMessage&, const RecordedMessage&) = default;
 };
 
+struct RecordedFileDialog {
+    std::string title;
+    std::string filter;
+    std::string initialPath;
+};
+
 struct RecordedChoice {
     std::string title;
     std::string prompt;
@@ -42,7 +48,9 @@ public:
     std::vector<RecordedMessage> messages;
     std::vector<RecordedChoice> listChoices;
     std::vector<std::string> prompts;      // titles of text prompts and file dialogs
+    std::vector<RecordedFileDialog> fileDialogs;
     std::vector<std::string> credentialRequests;
+    std::vector<TableDialog> tables;
     int waitDepth = 0;
     int waitCount = 0;
 
@@ -58,6 +66,7 @@ public:
     std::optional<std::string> SaveFileName(const std::string& title, const std::string& filter,
                                             const std::string& initialPath) override;
     std::optional<Credentials> AskCredentials(const std::string& where) override;
+    void ShowTable(const TableDialog& table) override { tables.push_back(table); }
     void BeginWait() override;
     void EndWait() override;
 

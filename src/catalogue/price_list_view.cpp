@@ -1,0 +1,59 @@
+#include "catalogue/price_list_view.h"
+
+#include "catalogue/price_list_label.h"
+
+namespace belvo {
+
+std::string PriceListViewTitle(const std::string& cenikId)
+{
+    const std::string currency = CenikIdCurrency(cenikId);
+    return "Ceník " + cenikId + "; ceny v " + (currency.empty() ? std::string("Kč") : currency);
+}
+
+std::vector<TableDialog::Column> PriceListViewColumns()
+{
+    return {
+        {"obj.č.", 65},      {"název", 300},     {"závod", 150},        {"šířka", 50},
+        {"délka", 50},       {"výška", 50},      {"cena (paleta)", 80}, {"cena (volná)", 80},
+        {"hmotnost/ks", 80}, {"ks/paletu", 80},  {"skupina", 40},       {"paleta", 80},
+        {"TTU2", 80},        {"patří k", 1},     {"typ doplňku", 1},    {"otočení", 1},
+    };
+}
+
+std::vector<std::string> PriceListViewRow(const CMaterial& m, const Separators& separators)
+{
+    const auto number = [&](const CCislo& value, int decimals = CCislo::kOwnScale) {
+        return value.Format(separators, 0, decimals);
+    };
+    return {
+        m.ObjCislo,
+        m.Nazev,
+        m.Zavod,
+        number(m.Sirka),
+        number(m.Delka),
+        number(m.Vyska),
+        number(m.CenaPaleta, 2),
+        number(m.CenaVolna, 2),
+        number(m.Vaha, 1),
+        number(m.KsNaPalete),
+        number(m.Skupina),
+        m.PaletaNazev + "(" + m.PaletaObjCislo + ")",
+        m.Ttu2,
+        m.ZaklMat,
+        number(m.Typ),
+        number(m.Otoceni),
+    };
+}
+
+TableDialog PriceListViewTable(const PriceList& cenik, const Separators& separators)
+{
+    TableDialog table;
+    table.title = PriceListViewTitle(cenik.CenikId);
+    table.leadingColumnWidth = 15;
+    table.columns = PriceListViewColumns();
+    for (const CMaterial& material : cenik.materials)
+        if (material.JeNeotoceny()) table.rows.push_back(PriceListViewRow(material, separators));
+    return table;
+}
+
+}  // namespace belvo
