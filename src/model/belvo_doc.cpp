@@ -1,6 +1,7 @@
 #include "model/belvo_doc.h"
 
 #include "app/settings_keys.h"
+#include "catalogue/price_list_loading.h"
 #include "foundation/file_path.h"
 #include "foundation/report_failure.h"
 #include "model/project_file.h"
@@ -54,6 +55,8 @@ void CBelvoDoc::OnNewDocument()
     m_pametNosniku.clear();
     m_pathName.clear();
     m_title = kDefaultDocumentTitle;
+    CenikKontext kontext = Kontext();
+    m_priceListSection = NactiAktualniCenik(kontext, true);
     m_modified = false;
     NastavStrom();
 }
@@ -79,6 +82,8 @@ bool CBelvoDoc::OnOpenDocument(const std::string& path)
     SetPathName(path);
     // A document just opened counts as modified.
     m_modified = true;
+    CenikKontext kontext = Kontext();
+    RegistrujCenik(kontext, kRegisterNoSource, "");
     NastavStrom();
     return true;
 }

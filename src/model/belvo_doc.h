@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/price_list_context.h"
 #include "catalogue/price_list_file.h"
 #include "foundation/archive.h"
 #include "model/document_views.h"
@@ -43,12 +44,17 @@ struct DocumentEnvironment {
     const SystemInfo& system;
     const ClassRegistry& classes;
     Shell& shell;
+    HttpClient& http;
+    // The maker's database for price lists of the source kind "db"; null where there is none.
+    Database* database = nullptr;
+    // The directory the program started in (UTF-8), against which the price-list files resolve.
+    std::string startupDirectory;
 };
 
-class CBelvoDoc {
+class CBelvoDoc : public PriceListDocument {
 public:
     CBelvoDoc(DocumentEnvironment environment, DocumentViews views);
-    ~CBelvoDoc();
+    ~CBelvoDoc() override;
     CBelvoDoc(const CBelvoDoc&) = delete;
     CBelvoDoc& operator=(const CBelvoDoc&) = delete;
 
@@ -64,13 +70,15 @@ public:
     // every tree item, closes every summary window and destroys the projects and the saved
     // proposals. The price list stays.
     void DeleteContents();
-    // A new project: the contents deleted, the remembered beam text emptied, the tree set up with
-    // a new project. Not modified.
+    // A new project: the contents deleted, the remembered beam text emptied, the current price
+    // list loaded as the settings choose it (the default one without asking), the tree set up
+    // with a new project. Not modified.
     void OnNewDocument();
     // Reads the project file. The file is read completely before anything of the open project is
     // touched: a file that cannot be read is reported and the document stays as it was (its
     // project, price list, path and modified state). On success the document holds the file's
-    // price list, project and proposals, is marked modified and has its tree set up.
+    // price list, project and proposals, is marked modified and has its tree set up; a price
+    // list met for the first time is registered in the settings.
     bool OnOpenDocument(const std::string& path);
     // Writes the project file after the open editor agreed to close (it validates and saves its
     // fields). The file is replaced only when it has been written completely; a failure is
@@ -126,6 +134,36 @@ public:
     // appended to the saved proposals and shown under "Návrhy".
     void UlozNavrhDoProjektu(const CNavrh& navrh);
 
+    // --- The price list (menu "Ceník") ----------------------------------------------------------
+    // Each command that loads a price list checks the projects against it afterwards and marks
+    // the document modified. A load that leaves the list empty (the file, the web or the database
+    // failed; the user has been told) restores the price list the project had, so the project
+    // never loses its price list to a failed load.
+
+    // "Změna ceníku ...": the choice among the known price lists, then loading the chosen one.
+    void OnZmenaCeniku();
+    // "&Načíst ze souboru ...": the price list of the current label's section from a file.
+    void OnNactiZeSouboru();
+    // "Načíst z internetu": the price list of the current label's section from the web.
+    void OnNactiZInternetu();
+    // "Načíst z &databáze ...": the price list from a data source the user chooses.
+    void OnNactiZDatabaze();
+    // "Test z internetu": the update test of the current price list, and loading the newer one
+    // when the user wants it in this project.
+    void OnTestZInternetu();
+    // "&Uložit do souboru ...": the current price list into a price-list file.
+    void OnUlozCenik();
+    // "Zobrazit ceník - materiál": the view of the current price list. Both are enabled while the
+    // price list is not empty.
+    void OnZobrazCenik();
+    bool CenikNeniPrazdny() const { return !m_cenik.materials.empty(); }
+
+    // What the price-list operations ask of the document.
+    bool HasProject() const override { return !m_projekty.empty(); }
+    void SetProjectCenikId(const std::string& cenikId) override;
+    void RefreshMainForm() override;
+    void OpenSettings(const std::string& section) override;
+
     // --- Other commands ------------------------------------------------------------------------
 
     // "&Nastaveni": the settings dialog with the connection text of the last database load.
@@ -162,6 +200,12 @@ private:
     TreeItem InsertProposalsItem();
     ProjectHeader Header() const;
     bool SaveAs();
+    CenikKontext Kontext();
+    // Runs a command that loads a price list: asks the open editor to close first, restores the
+    // previous price list when the load leaves none, checks the projects against the result and
+    // marks the document modified.
+    template <class Load>
+    void LoadPriceList(Load&& load);
 
     DocumentEnvironment m_env;
     DocumentViews m_views;

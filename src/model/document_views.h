@@ -13,7 +13,6 @@ namespace belvo {
 
 class CObject;
 class CNavrh;
-struct PriceList;
 
 // The main form: the area beside the tree that shows the editing form of one element.
 class MainFormView {
@@ -68,8 +67,6 @@ public:
     // The settings dialog ("Konfigurace"), opened on `presetSection` (empty: the default price
     // list) and offering `connection` for the data source. True when the user confirmed it.
     virtual bool ShowSettings(const std::string& presetSection, const std::string& connection) = 0;
-    // The view of the current price list ("Seznam materiálu").
-    virtual void ShowPriceList(const PriceList& priceList) = 0;
     // The modeless window "Nezpracované položky" of the Allplan import with this text, made on
     // first need, its text replaced otherwise, and brought to the front.
     virtual void ShowImportReport(const std::string& text) = 0;

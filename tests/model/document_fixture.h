@@ -16,6 +16,7 @@
 #include "platform/system_info.h"
 #include "proposal/navrh.h"
 #include "support/fixture_element.h"
+#include "support/price_list_bed.h"
 #include "support/recording_views.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
@@ -45,8 +46,28 @@ protected:
     FixedSystemInfo system;
     RecordingShell shell;
     RecordingViews views;
+    NoWeb web;
     TempDir dir;
-    CBelvoDoc doc{DocumentEnvironment{ui, settings, system, TestClasses(), shell}, views.Views()};
+    TempDir startup;
+    CBelvoDoc doc{Environment(ui), views.Views()};
+
+    // The price list "CZ-Kč" is known and configured, is the default one and comes from the file
+    // Karno.dat in the start-up directory.
+    DocumentTest()
+    {
+        settings.SetString("Setup", "Ceniky", "CZ-Kč;");
+        settings.SetString("Setup", "CenikVychozi", "CZ-Kč");
+        settings.SetString("CZ-Kč", "CenikRadio", "file");
+        settings.SetString("CZ-Kč", "TestWWW", "N");
+        CMaterialList materials;
+        FillPriceList(materials);
+        WritePriceListFile(startup.File("Karno.dat"), kTestCenikId, materials, TestClasses());
+    }
+
+    DocumentEnvironment Environment(Ui& user)
+    {
+        return DocumentEnvironment{user, settings, system, TestClasses(), shell, web, nullptr, startup.Path().string()};
+    }
 
     // A project file holding `projekt` (and `navrhy`) with the test price list.
     std::string WriteProject(std::unique_ptr<CProjekt> projekt, std::vector<std::unique_ptr<CNavrh>> navrhy = {},

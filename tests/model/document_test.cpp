@@ -17,14 +17,17 @@ using test::TempDir;
 
 // --- New, open, save -------------------------------------------------------------------------------
 
-TEST_F(DocumentTest, NewDocumentHasOneProjectWithTheDefaultsOfThePriceListSection)
+TEST_F(DocumentTest, NewDocumentLoadsTheDefaultPriceListAndMakesAProjectWithItsDefaults)
 {
-    doc.Cenik().CenikId = test::kTestCenikId;
-    settings.SetString("Setup", "DPH", "21");
+    settings.SetString("CZ-Kč", "DPH", "21");
     settings.SetString("Setup", "Autor", "Novák");
 
     doc.OnNewDocument();
 
+    EXPECT_EQ(doc.Cenik().CenikId, test::kTestCenikId);
+    EXPECT_EQ(doc.Cenik().materials.size(), 3u);
+    EXPECT_EQ(doc.PriceListSection(), "CZ-Kč");
+    EXPECT_TRUE(ui.listChoices.empty());
     ASSERT_EQ(doc.Projekty().size(), 1u);
     const CProjekt& projekt = *doc.Projekt();
     EXPECT_EQ(projekt.Nazev, "Projekt");
@@ -40,11 +43,21 @@ TEST_F(DocumentTest, NewDocumentHasOneProjectWithTheDefaultsOfThePriceListSectio
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.Title(), "Bez jména");
     EXPECT_TRUE(doc.PathName().empty());
+    EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(DocumentTest, NewDocumentEmptiesTheProjectTheSummariesAndTheBeamTextButKeepsThePriceList)
+TEST_F(DocumentTest, NewDocumentWithoutAPriceListStillMakesTheProject)
 {
-    test::FillPriceList(doc.Cenik().materials);
+    std::filesystem::remove(startup.File("Karno.dat"));
+    doc.OnNewDocument();
+    EXPECT_TRUE(doc.Cenik().materials.empty());
+    EXPECT_EQ(ui.MessageLines().back(), "Chyba ceníku: Nelze načíst ceník materiálu.\nZkontrolujte v Nastavení.");
+    ASSERT_NE(doc.Projekt(), nullptr);
+    EXPECT_EQ(doc.Tree().Selected(), doc.ProjectItem());
+}
+
+TEST_F(DocumentTest, NewDocumentEmptiesTheProjectTheSummariesAndTheBeamText)
+{
     OpenProject(SampleProject(), {});
     doc.SetPametNosniku("600200 Nosník");
     views.summaries.open.push_back({});
@@ -58,7 +71,6 @@ TEST_F(DocumentTest, NewDocumentEmptiesTheProjectTheSummariesAndTheBeamTextButKe
     EXPECT_EQ(views.mainForm.editor, nullptr);
     EXPECT_EQ(views.summaries.closeAlls, 2);  // at the open and now
     EXPECT_TRUE(doc.PametNosniku().empty());
-    EXPECT_EQ(doc.Cenik().materials.size(), 3u);
 }
 
 TEST_F(DocumentTest, SavedProjectOpensWithItsTreeItsProposalsAndItsPriceList)
@@ -77,7 +89,7 @@ TEST_F(DocumentTest, SavedProjectOpensWithItsTreeItsProposalsAndItsPriceList)
 
     test::RecordingViews otherViews;
     ScriptedUi otherUi;
-    CBelvoDoc other(DocumentEnvironment{otherUi, settings, system, test::TestClasses(), shell}, otherViews.Views());
+    CBelvoDoc other(Environment(otherUi), otherViews.Views());
     ASSERT_TRUE(other.OnOpenDocument(path));
 
     EXPECT_TRUE(other.IsModified());

@@ -73,7 +73,6 @@ public:
     };
     std::vector<SettingsCall> settingsCalls;
     std::vector<std::string> importReports;
-    int priceListViews = 0;
 
     bool ShowSettings(const std::string& presetSection, const std::string& connection) override
     {
@@ -83,7 +82,6 @@ public:
         settingsAnswers.pop_front();
         return answer;
     }
-    void ShowPriceList(const PriceList&) override { ++priceListViews; }
     void ShowImportReport(const std::string& text) override { importReports.push_back(text); }
 };
 
