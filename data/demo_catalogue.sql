@@ -274,16 +274,17 @@ insert into zbozi values
     ('107195', 'Vložka stropní 19/50',         3, 7, 0, '', 400, 250, 190,  9.0, 'PAL-02', 120, 36.20, 38.40, 'STR'),
     ('107080', 'Vložka stropní nízká 8/62,5',  3, 7, 1, '', 525, 250,  80,  5.6, 'PAL-02', 200, 29.40, 31.20, 'STR');
 
--- Hurdis planks 250 wide and 80 high in five lengths, a reinforced plank, and the support
--- that serves both families.
+-- Hurdis planks 250 wide and 80 high in five lengths and a reinforced plank, each with a family
+-- code of its own, and the support that lists them all: a ceiling of planks with supports takes
+-- every record that lists the plank's code, so planks must not share a code with each other.
 insert into zbozi values
-    ('139060', 'Hurdiska 60/25/8',              4, 39, 0, '391',      250,  600,  80,  7.8, 'PAL-01', 120, 39.90, 42.30, 'STR'),
-    ('139070', 'Hurdiska 70/25/8',              4, 39, 0, '391',      250,  700,  80,  9.1, 'PAL-01', 100, 44.90, 47.60, 'STR'),
-    ('139080', 'Hurdiska 80/25/8',              4, 39, 0, '391',      250,  800,  80, 10.4, 'PAL-01', 100, 49.90, 52.90, 'STR'),
-    ('139090', 'Hurdiska 90/25/8',              4, 39, 0, '391',      250,  900,  80, 11.7, 'PAL-01',  80, 55.90, 59.30, 'STR'),
-    ('139100', 'Hurdiska 100/25/8',             4, 39, 0, '391',      250, 1000,  80, 13.0, 'PAL-01',  80, 61.90, 65.60, 'STR'),
-    ('139110', 'Hurdiska zesílená 100/25/10',   4, 39, 0, '392',      250, 1000, 100, 15.8, 'PAL-01',  64, 74.90, 79.40, 'STR'),
-    ('139900', 'Patka pod hurdisku',            4, 39, 1, '391;392',  250,  120,  80,  1.2, 'OBAL-01', 50, 12.90, 0,    'STR');
+    ('139060', 'Hurdiska 60/25/8',              4, 39, 0, '3906',      250,  600,  80,  7.8, 'PAL-01', 120, 39.90, 42.30, 'STR'),
+    ('139070', 'Hurdiska 70/25/8',              4, 39, 0, '3907',      250,  700,  80,  9.1, 'PAL-01', 100, 44.90, 47.60, 'STR'),
+    ('139080', 'Hurdiska 80/25/8',              4, 39, 0, '3908',      250,  800,  80, 10.4, 'PAL-01', 100, 49.90, 52.90, 'STR'),
+    ('139090', 'Hurdiska 90/25/8',              4, 39, 0, '3909',      250,  900,  80, 11.7, 'PAL-01',  80, 55.90, 59.30, 'STR'),
+    ('139100', 'Hurdiska 100/25/8',             4, 39, 0, '3910',      250, 1000,  80, 13.0, 'PAL-01',  80, 61.90, 65.60, 'STR'),
+    ('139110', 'Hurdiska zesílená 100/25/10',   4, 39, 0, '3920',      250, 1000, 100, 15.8, 'PAL-01',  64, 74.90, 79.40, 'STR'),
+    ('139900', 'Patka pod hurdisku',            4, 39, 1, '3906;3907;3908;3909;3910;3920',  250,  120,  80,  1.2, 'OBAL-01', 50, 12.90, 0,    'STR');
 
 -- Ceramic ceiling panels 600 and 1190 wide in two thicknesses (their types are captioned in
 -- the table panely), every 300 mm from 2.4 m to 6 m.
