@@ -3,7 +3,9 @@
 // Start-up records the start-up directory (the current directory, against which relative
 // price-list names and default file names are resolved) and reads the command line. In export
 // mode the price list is read from the database, written as a price-list file and the program
-// ends with the export's exit code; no window is made. The desktop window is not built yet.
+// ends with the export's exit code; no window is made. Otherwise the command line names the
+// project to open (app/command_line.h) and the desktop program takes over; its window is not
+// built yet, so the program says so and ends with exit code 2.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -46,6 +48,9 @@ int main(int argc, char** argv)
     const belvo::CommandLine line = belvo::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (line.exportMode) return RunExportMode(line.connection, startupDirectory);
 
+    const belvo::DesktopCommandLine desktop = belvo::ParseDesktopCommandLine(line.arguments);
+    if (desktop.projectFile)
+        std::fprintf(stderr, "belvo: cannot open %s: the desktop program is not built yet\n", desktop.projectFile->c_str());
     std::fprintf(stderr,
                  "belvo: the desktop program is not built yet; only the export mode is available:\n"
                  "  belvo -export CONNECTION   (for example: belvo -export \"DSN=Karno\")\n");
