@@ -6,6 +6,7 @@
 #include "catalogue/price_list_file.h"
 #include "model/document_fixture.h"
 #include "support/memory_archive.h"
+#include "walls/okna.h"
 
 namespace belvo {
 namespace {
@@ -131,6 +132,29 @@ TEST_F(DocumentTest, FileOfAnOlderVersionWithoutProposalsHasNoProposalsItem)
     EXPECT_EQ(doc.ProposalsItem(), kNoTreeItem);
     EXPECT_EQ(doc.Tree().Children(kNoTreeItem), std::vector<TreeItem>{doc.ProjectItem()});
     EXPECT_EQ(doc.Projekt()->Prvky.size(), 2u);
+}
+
+TEST_F(DocumentTest, ProjectThatCannotShowItselfIsReportedAndTheOthersStillShow)
+{
+    // A project file may hold what no tree shows: here an opening straight in a group.
+    ProjectFile file;
+    file.CenikId = test::kTestCenikId;
+    auto broken = SampleProject();
+    broken->Prvky[0]->Prvky.push_back(std::make_unique<COkna>());
+    file.projekty.push_back(std::move(broken));
+    file.projekty.push_back(SampleProject());
+    file.projekty.back()->Nazev = "Chata";
+    const std::string path = dir.File("dva.kar");
+    WriteProjectFile(path, file, test::TestClasses());
+
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_EQ(ui.MessageLines(), std::vector<std::string>{"Chyba: Chyba načítání dokumentu"});
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Error);
+    const std::vector<TreeItem>& roots = doc.Tree().Children(kNoTreeItem);
+    ASSERT_EQ(roots.size(), 2u);
+    EXPECT_EQ(roots[0], doc.ProjectItem());
+    EXPECT_EQ(doc.Tree().Text(roots[1]), "Chata");
+    EXPECT_EQ(doc.Tree().Selected(), doc.ProjectItem());
 }
 
 TEST_F(DocumentTest, FailedOpenKeepsTheOpenProjectAndItsPriceList)
