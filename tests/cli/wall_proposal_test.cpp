@@ -7,6 +7,7 @@
 
 #include "app/persistent_classes.h"
 #include "catalogue/material_codes.h"
+#include "catalogue/price_list_file.h"
 #include "cli/cli_runner.h"
 #include "model/project_file.h"
 #include "model/projekt.h"
@@ -74,6 +75,34 @@ TEST(WallProposalCommand, ComputesTheWallsOfAProject)
               (std::map<std::string, std::string>{{"B", "126"}, {"SB", "40"}, {"N1500", "4"}, {"O", "13"}}));
     EXPECT_NE(result.out.find(R"("text": "CZed::VypocetPolozek")"), std::string::npos) << result.out;
     EXPECT_NE(result.err.find("INT_DIVIDE_BY_ZERO"), std::string::npos) << result.err;
+}
+
+TEST(WallProposalCommand, CheckReportsTheMaterialsAnotherPriceListLacks)
+{
+    TempDir dir;
+    ProjectFile file;
+    file.CenikId = "CZ20160515 14:30 (Kč)/K1";
+    file.materials.Append(Material("B", 1, 0, 300, 250, 249, "7"));
+    auto group = std::make_unique<CSkupina>();
+    group->Nazev = "Přízemí";
+    group->Prvky.push_back(Wall(300, 5000, 2500));
+    auto projekt = std::make_unique<CProjekt>();
+    projekt->Nazev = "Dům\nBrno";
+    projekt->Prvky.push_back(std::move(group));
+    file.projekty.push_back(std::move(projekt));
+    const std::string project = dir.File("dům.kar");
+    WriteProjectFile(project, file, PersistentClasses());
+
+    EXPECT_EQ(RunCli({"check", project}).exitCode, 0);
+
+    CMaterialList other;
+    other.Append(Material("C", 1, 0, 300, 250, 249, "8"));
+    const std::string catalogue = dir.File("jiný.dat");
+    WritePriceListFile(catalogue, "CZ", other, PersistentClasses());
+    const auto result = RunCli({"check", project, "--catalogue", catalogue});
+    EXPECT_EQ(result.exitCode, 1) << result.err;
+    EXPECT_NE(result.out.find("\tB\t"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("Dům::Přízemí::"), std::string::npos) << result.out;
 }
 
 }  // namespace
