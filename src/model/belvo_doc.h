@@ -21,12 +21,7 @@ namespace belvo {
 
 class CNavrh;
 class CProjekt;
-class Database;
-class HttpClient;
-class SettingsStore;
 class Shell;
-class SystemInfo;
-class Ui;
 
 // The texts of the document type: default title, file filter and extension.
 inline constexpr const char* kDefaultDocumentTitle = "Bez jména";
@@ -134,9 +129,9 @@ public:
     // appended to the saved proposals and shown under "Návrhy".
     void UlozNavrhDoProjektu(const CNavrh& navrh);
 
-    // --- The price list (menu "Ceník") ----------------------------------------------------------
-    // Each command that loads a price list checks the projects against it afterwards and marks
-    // the document modified. A load that leaves the list empty (the file, the web or the database
+    // --- The price list ---------------------------------------------------------------------------
+    // Each command that loads a price list waits for the open editor to agree to close, checks
+    // the projects against the new price list afterwards and marks the document modified. A load that leaves the list empty (the file, the web or the database
     // failed; the user has been told) restores the price list the project had, so the project
     // never loses its price list to a failed load.
 
