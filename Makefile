@@ -39,9 +39,12 @@ build: deps
 	cmake -S . -B $(RUN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(RUN_BUILD) -j $(JOBS)
 
-# Until the desktop program exists, `make run` lists the demo price list with the batch tool.
+# Until the desktop program exists, `make run` shows the demo data with the batch tool: the demo
+# price list, then the bill of materials of the demo family house.
 run: build
 	$(RUN_BUILD)/belvo-cli catalogue $(RUN_BUILD)/data/demo.dat
+	@echo
+	$(RUN_BUILD)/belvo-cli proposal $(RUN_BUILD)/data/demo-dum.kar
 
 bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBELVO_TESTS=OFF -DBELVO_BENCH=ON
