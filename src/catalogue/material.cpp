@@ -89,17 +89,14 @@ CCislo CMaterial::ModulVyska() const { return ModularDimension(Vyska); }
 bool CMaterial::PatriDoRodiny(std::string_view zaklMat, const Separators& separators) const
 {
     const CCislo family = CCislo::Parse(zaklMat, separators);
-    const std::string_view codes = ZaklMat;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = codes.find(';', start);
-        const std::string_view piece =
-            codes.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-        // An empty piece reads as null, which compares as 0.
-        if (CCislo::Parse(piece, separators, CCislo::kPoint) == family) return true;
-        if (end == std::string_view::npos) return false;
-        start = end + 1;
-    }
+    // An empty piece reads as null, which compares as 0.
+    return AnyKodRodiny([&](const CCislo& code) { return code == family; });
+}
+
+CCislo CMaterial::CtiKodRodiny(std::string_view piece)
+{
+    static const Separators pointOnly{".", ""};
+    return CCislo::Parse(piece, pointOnly, CCislo::kPoint);
 }
 
 bool CMaterial::JeNeotoceny() const { return Otoceni == CCislo(kOtoceniZadne); }

@@ -34,8 +34,26 @@ public:
 
     // Whether ZaklMat lists the family code held by `zaklMat` (typically the ZaklMat of a base
     // brick). The given text is read with the system's decimal separator, the pieces of this
-    // record's ZaklMat with the point.
+    // record's ZaklMat as CtiKodRodiny reads them.
     bool PatriDoRodiny(std::string_view zaklMat, const Separators& separators) const;
+
+    // One piece of ZaklMat as a number: the point is the decimal separator, spaces are skipped,
+    // reading stops at any other character; an empty piece reads as null.
+    static CCislo CtiKodRodiny(std::string_view piece);
+    // Whether `test` holds for some family code that ZaklMat lists; the codes are tried in order
+    // (the pieces between ";", read with CtiKodRodiny) until one passes.
+    template <class Test>
+    bool AnyKodRodiny(Test&& test) const
+    {
+        const std::string_view codes = ZaklMat;
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t end = codes.find(';', start);
+            if (test(CtiKodRodiny(codes.substr(start, end == std::string_view::npos ? end : end - start)))) return true;
+            if (end == std::string_view::npos) return false;
+            start = end + 1;
+        }
+    }
 
     // Row kinds.
     bool JeNeotoceny() const;      // Otoceni is 0 (a null rotation counts as 0)

@@ -89,11 +89,11 @@ void CHurdis::VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, cons
                 // The supports are the records that list the plank's family code. A plank
                 // without a code has no supports: an empty family list would otherwise match
                 // every record whose own list is empty.
-                const Separators& separators = FamilySeparators();
-                if (!CCislo::Parse(plank->ZaklMat, separators).IsNull()) {
+                const CCislo family = CCislo::Parse(plank->ZaklMat, FamilySeparators());
+                if (!family.IsNull()) {
                     const CCislo supports = PocetKusu * CCislo(2);
-                    for (const CMaterial& record : materials)
-                        if (record.ObjCislo != ObjCislo && record.PatriDoRodiny(plank->ZaklMat, separators))
+                    for (const CMaterial& record : materials.InFamily(family))
+                        if (record.ObjCislo != ObjCislo)
                             PridejPolozkuKladnou(navrh, label, record, supports, kNula, false);
                 }
             }

@@ -18,6 +18,11 @@ bool JeZRodiny(const CMaterial& candidate, const CMaterial& brick)
     return candidate.PatriDoRodiny(brick.ZaklMat, FamilySeparators());
 }
 
+CMaterialList::Selection ClenoveRodiny(const CMaterialList& materials, const CMaterial& brick)
+{
+    return materials.InFamily(CCislo::Parse(brick.ZaklMat, FamilySeparators()));
+}
+
 const CMaterial* NajdiDoplnek(const CMaterialList& materials, const CMaterial& material, int mask)
 {
     const CMaterial* base = &material;
@@ -25,18 +30,17 @@ const CMaterial* NajdiDoplnek(const CMaterialList& materials, const CMaterial& m
         // A piece: its base brick is the first brick of type 0 of the same group and variant
         // whose own family code the piece lists.
         base = nullptr;
-        for (const CMaterial& candidate : materials) {
-            if (candidate.Typ.RoundToInteger() == 0 && StejneCislo(candidate.Skupina, material.Skupina) &&
-                candidate.Varianta == material.Varianta && JeZRodiny(material, candidate)) {
+        for (const CMaterial& candidate : materials.InGroup(material.Skupina)) {
+            if (candidate.Typ.RoundToInteger() == 0 && candidate.Varianta == material.Varianta &&
+                JeZRodiny(material, candidate)) {
                 base = &candidate;
                 break;
             }
         }
         if (!base) return nullptr;
     }
-    for (const CMaterial& candidate : materials) {
-        if (MaBitDoplnku(candidate, mask) && StejneCislo(candidate.Skupina, base->Skupina) && candidate.Varianta == base->Varianta &&
-            JeZRodiny(candidate, *base))
+    for (const CMaterial& candidate : ClenoveRodiny(materials, *base)) {
+        if (MaBitDoplnku(candidate, mask) && StejneCislo(candidate.Skupina, base->Skupina) && candidate.Varianta == base->Varianta)
             return &candidate;
     }
     return nullptr;

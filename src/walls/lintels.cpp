@@ -23,11 +23,6 @@ const CCislo kNula(0);
 const char kPrilisUzka[] = "Zeď je příliš úzká pro aut. návrh překladu";
 const char kNenalezenProSirku[] = "Nenalezen překlad pro šířku otvotu ";
 
-bool IsGroupType(const CMaterial& m, int group, int type)
-{
-    return JeCislo(m.Skupina, group) && JeCislo(m.Typ, type);
-}
-
 // [a ÷ b]: a at one decimal divided by b (one decimal kept), then rounded to a whole number.
 CCislo Courses(CCislo a, const CCislo& b)
 {
@@ -79,8 +74,8 @@ struct LintelJob {
     {
         for (int t : PolystyrenMeziPreklady(thickness, opening.Preklady)) {
             const CMaterial* piece = nullptr;
-            for (const CMaterial& m : materials) {
-                if (IsGroupType(m, kSkupinaPolystyreny, 0) && m.Sirka == CCislo(t)) {
+            for (const CMaterial& m : materials.InGroup(kSkupinaPolystyreny)) {
+                if (JeCislo(m.Typ, 0) && m.Sirka == CCislo(t)) {
                     piece = &m;
                     break;
                 }
@@ -118,8 +113,8 @@ struct LintelJob {
         bool first = true;
         for (const auto& [width, count] : PlochePreklady(thickness)) {
             const CMaterial* lintel = nullptr;
-            for (const CMaterial& m : materials) {
-                if (IsGroupType(m, kSkupinaPreklady, kTypPrekladPlochy) && m.Delka == *length &&
+            for (const CMaterial& m : materials.InGroup(kSkupinaPreklady)) {
+                if (JeCislo(m.Typ, kTypPrekladPlochy) && m.Delka == *length &&
                     m.Sirka == CCislo(width)) {
                     lintel = &m;
                     break;
@@ -228,8 +223,8 @@ std::optional<NalezenyPreklad> NajdiNosnyPreklad(const CMaterialList& materials,
     else required = width + CCislo(500);
 
     const CMaterial* best = nullptr;
-    for (const CMaterial& m : materials) {
-        if (IsGroupType(m, kSkupinaPreklady, kTypPrekladNosny) && m.Delka >= required &&
+    for (const CMaterial& m : materials.InGroup(kSkupinaPreklady)) {
+        if (JeCislo(m.Typ, kTypPrekladNosny) && m.Delka >= required &&
             (!best || m.Delka < best->Delka))
             best = &m;
     }
@@ -241,8 +236,8 @@ std::optional<CCislo> NajdiDelkuPlochych(const CMaterialList& materials, const C
 {
     const CCislo required = width + CCislo(250);
     std::optional<CCislo> best;
-    for (const CMaterial& m : materials) {
-        if (IsGroupType(m, kSkupinaPreklady, kTypPrekladPlochy) && m.Delka >= required && (!best || m.Delka < *best))
+    for (const CMaterial& m : materials.InGroup(kSkupinaPreklady)) {
+        if (JeCislo(m.Typ, kTypPrekladPlochy) && m.Delka >= required && (!best || m.Delka < *best))
             best = m.Delka;
     }
     return best;
@@ -254,8 +249,8 @@ const CMaterial* NajdiRoletovyPreklad(const CMaterialList& materials, const CCis
     const CCislo required = width + CCislo(400);
     const CCislo widest = thickness + vylozeni;
     const CMaterial* taken = nullptr;
-    for (const CMaterial& m : materials) {
-        if (!JeCislo(m.Skupina, kSkupinaRoletovePreklady) || m.Delka < required || m.Sirka > widest) continue;
+    for (const CMaterial& m : materials.InGroup(kSkupinaRoletovePreklady)) {
+        if (m.Delka < required || m.Sirka > widest) continue;
         if (!taken || (m.Delka <= taken->Delka && m.Sirka >= taken->Sirka)) taken = &m;
     }
     return taken;
