@@ -118,7 +118,7 @@ void ComputeProposal(benchmark::State& state, bool splitByGroups, bool withSumma
     const auto projekt = MakeProject(static_cast<int>(state.range(0)));
     SilentUi ui;
     MemorySettingsStore settings;
-    CalcContext context{ui, settings};
+    CalcContext context{ui, settings, Separators{}};
     SummarySettings summarySettings;
     summarySettings.categories = {{1, 0}, {7, 0}, {38, 1}};
     summarySettings.zaokrouhlovaniBalne = CCislo(500);

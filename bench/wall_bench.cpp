@@ -196,7 +196,7 @@ std::size_t RunProposals(benchmark::State& state, CProjekt& projekt, const CMate
 {
     SilentUi ui;
     MemorySettingsStore settings;
-    CalcContext context{ui, settings};
+    CalcContext context{ui, settings, Separators{}};
     std::size_t items = 0;
     for (auto _ : state) {
         auto navrh = VytvorNavrh(projekt, projekt, materials, false, false, LocalTime{}, context);

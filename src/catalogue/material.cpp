@@ -86,17 +86,19 @@ CCislo CMaterial::ModulSirka() const { return ModularDimension(Sirka); }
 CCislo CMaterial::ModulDelka() const { return ModularDimension(Delka); }
 CCislo CMaterial::ModulVyska() const { return ModularDimension(Vyska); }
 
-bool CMaterial::PatriDoRodiny(std::string_view zaklMat, const Separators& separators) const
+bool CMaterial::PatriDoRodiny(std::string_view zaklMat) const
 {
-    const CCislo family = CCislo::Parse(zaklMat, separators);
-    // An empty piece reads as null, which compares as 0.
+    const CCislo family = CtiKodRodiny(zaklMat);
     return AnyKodRodiny([&](const CCislo& code) { return code == family; });
 }
 
-CCislo CMaterial::CtiKodRodiny(std::string_view piece)
+CCislo CMaterial::CtiKodRodiny(std::string_view text)
 {
-    static const Separators pointOnly{".", ""};
-    return CCislo::Parse(piece, pointOnly, CCislo::kPoint);
+    // Whichever separator comes first is the decimal one; the other then stops the reading.
+    static const Separators comma{",", ""};
+    const std::size_t separator = text.find_first_of(",.");
+    if (separator != std::string_view::npos && text[separator] == ',') return CCislo::Parse(text, comma);
+    return CCislo::Parse(text, comma, CCislo::kPoint);
 }
 
 bool CMaterial::JeNeotoceny() const { return Otoceni == CCislo(kOtoceniZadne); }

@@ -136,8 +136,8 @@ public:
     // The records whose Skupina equals `skupina` (by value; a null group counts as 0).
     Selection InGroup(const CCislo& skupina) const;
     // The records whose ZaklMat lists the family code `code` (by value; an empty piece of ZaklMat
-    // reads as null, which counts as 0). The pieces are read as PatriDoRodiny reads them, so that
-    // these are the records for which PatriDoRodiny of a text holding `code` is true.
+    // reads as null, which counts as 0): those for which PatriDoRodiny of a text holding `code`
+    // is true.
     Selection InFamily(const CCislo& code) const;
 
 private:

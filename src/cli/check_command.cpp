@@ -13,6 +13,7 @@
 #include "model/element.h"
 #include "model/project_file.h"
 #include "model/projekt.h"
+#include "platform/qt/system_info_qt.h"
 #include "proposal/navrh.h"
 
 namespace belvo::cli {
@@ -58,8 +59,9 @@ int RunCheck(const std::vector<std::string>& args)
         file.materials = std::move(priceList.materials);
     }
 
+    const Separators separators = QtSystemInfo().NumberSeparators();
     std::vector<CChybiMaterial> missing;
-    for (const auto& projekt : file.projekty) projekt->KontrolaCeniku(missing, "", file.materials);
+    for (const auto& projekt : file.projekty) projekt->KontrolaCeniku(missing, "", file.materials, separators);
     if (missing.empty()) return kExitDone;
 
     std::cout << "položka\tobj.č.\tmateriál\tnadpoložky\n";

@@ -130,7 +130,7 @@ int RunProposal(const std::vector<std::string>& args)
 
     const QtSystemInfo system;
     CliUi ui(std::cerr);
-    CalcContext context{ui, *settings};
+    CalcContext context{ui, *settings, system.NumberSeparators()};
     std::unique_ptr<CNavrh> navrh =
         VytvorNavrh(*element, projekt, file.materials, options.quick, options.splitGroups, system.Now(), context);
 

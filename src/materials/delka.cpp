@@ -52,11 +52,11 @@ void CDelka::VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, const
 }
 
 void CDelka::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                            const CMaterialList& materials) const
+                            const CMaterialList& materials, const Separators& separators) const
 {
     const std::string own = path + "::" + Nazev;
     ZkontrolujMaterial(missing, own, Nazev, ObjCislo, MaterialText, materials);
-    ChildrenKontrolaCeniku(missing, own, materials);
+    ChildrenKontrolaCeniku(missing, own, materials, separators);
 }
 
 }  // namespace belvo

@@ -18,10 +18,10 @@ std::vector<CCislo> CPrvekSOtvory::OdebranePlochy() const
 }
 
 void CPrvekSOtvory::KontrolaOtvoru(std::vector<CChybiMaterial>& missing, const std::string& path,
-                                   const CMaterialList& materials) const
+                                   const CMaterialList& materials, const Separators& separators) const
 {
-    for (const auto& opening : Otvory) opening->KontrolaCeniku(missing, path, materials);
-    for (const auto& slant : Zkoseni) slant->KontrolaCeniku(missing, path, materials);
+    for (const auto& opening : Otvory) opening->KontrolaCeniku(missing, path, materials, separators);
+    for (const auto& slant : Zkoseni) slant->KontrolaCeniku(missing, path, materials, separators);
 }
 
 }  // namespace belvo

@@ -25,7 +25,7 @@ protected:
     std::vector<CCislo> OdebranePlochy() const;
     // Asks each opening and then each slant for missing materials.
     void KontrolaOtvoru(std::vector<CChybiMaterial>& missing, const std::string& path,
-                        const CMaterialList& materials) const;
+                        const CMaterialList& materials, const Separators& separators) const;
 };
 
 }  // namespace belvo

@@ -6,7 +6,7 @@ const CRuntimeClass CPrvek::classInfo{"CPrvek", 0, nullptr, nullptr};
 
 TreeItem CPrvek::VlozDoStromu(ProjectTree& tree, TreeItem parent)
 {
-    hItem = tree.Insert(parent, TreeLabel(), TreePicture(), this);
+    hItem = tree.Insert(parent, TreeLabel(tree.NumberSeparators()), TreePicture(), this);
     if (hItem == kNoTreeItem) return kNoTreeItem;
     for (const auto& child : Prvky)
         if (child->VlozDoStromu(tree, hItem) == kNoTreeItem) return kNoTreeItem;
@@ -37,9 +37,9 @@ void CPrvek::ChildrenVypocetPolozek(CNavrh& navrh, const CMaterialList& material
 }
 
 void CPrvek::ChildrenKontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                                    const CMaterialList& materials) const
+                                    const CMaterialList& materials, const Separators& separators) const
 {
-    for (const auto& child : Prvky) child->KontrolaCeniku(missing, path, materials);
+    for (const auto& child : Prvky) child->KontrolaCeniku(missing, path, materials, separators);
 }
 
 }  // namespace belvo

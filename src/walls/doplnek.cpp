@@ -5,22 +5,16 @@
 
 namespace belvo {
 
-const Separators& FamilySeparators()
-{
-    static const Separators czech{",", " "};
-    return czech;
-}
-
 bool MaBitDoplnku(const CMaterial& material, int mask) { return (material.Typ.RoundToInteger() & mask) != 0; }
 
 bool JeZRodiny(const CMaterial& candidate, const CMaterial& brick)
 {
-    return candidate.PatriDoRodiny(brick.ZaklMat, FamilySeparators());
+    return candidate.PatriDoRodiny(brick.ZaklMat);
 }
 
 CMaterialList::Selection ClenoveRodiny(const CMaterialList& materials, const CMaterial& brick)
 {
-    return materials.InFamily(CCislo::Parse(brick.ZaklMat, FamilySeparators()));
+    return materials.InFamily(brick.KodRodiny());
 }
 
 const CMaterial* NajdiDoplnek(const CMaterialList& materials, const CMaterial& material, int mask)

@@ -11,9 +11,6 @@ namespace belvo {
 
 class CMaterial;
 
-// The separators with which family codes are read (the program's Czech locale).
-const Separators& FamilySeparators();
-
 // Whether `value` equals the whole number `whole`. Price-list codes are whole numbers, and the
 // scans of the price list test them for every record, so that case avoids the general compare.
 inline bool JeCislo(const CCislo& value, std::int64_t whole)

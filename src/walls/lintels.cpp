@@ -12,7 +12,6 @@
 #include "proposal/item_operations.h"
 #include "walls/doplnek.h"
 #include "walls/okna.h"
-#include "walls/wall_texts.h"
 #include "walls/zed.h"
 
 namespace belvo {
@@ -100,7 +99,7 @@ struct LintelJob {
     {
         if (thickness < CCislo(140)) return Refuse(kPrilisUzka);
         const auto lintel = NajdiNosnyPreklad(materials, opening.Sirka, opening.Preklady & kPrekladDelsiUlozeni);
-        if (!lintel) return Refuse(kNenalezenProSirku + FormatCislo(opening.Sirka));
+        if (!lintel) return Refuse(kNenalezenProSirku + opening.Sirka.Format(context.separators));
         if (!AddLoadBearing(lintel->objCislo, CCislo(PocetNosnychPrekladu(thickness, opening.Preklady)))) return;
         if (opening.Preklady & kPrekladPolystyren) AddPolystyrene(lintel->delka);
     }
@@ -109,7 +108,7 @@ struct LintelJob {
     {
         if (thickness < CCislo(80)) return Refuse(kPrilisUzka);
         const auto length = NajdiDelkuPlochych(materials, opening.Sirka);
-        if (!length) return Refuse(kNenalezenProSirku + FormatCislo(opening.Sirka));
+        if (!length) return Refuse(kNenalezenProSirku + opening.Sirka.Format(context.separators));
         bool first = true;
         for (const auto& [width, count] : PlochePreklady(thickness)) {
             const CMaterial* lintel = nullptr;
@@ -121,7 +120,7 @@ struct LintelJob {
                 }
             }
             if (!lintel)
-                return Refuse("Nosny preklad s delkou " + FormatCislo(*length) + "\nnenalezen v číselníku");
+                return Refuse("Nosny preklad s delkou " + length->Format(context.separators) + "\nnenalezen v číselníku");
             PridejPolozkuKladnou(navrh, label, *lintel, n * CCislo(count), kNula, false);
             if (first) ReplaceBricks(*lintel);
             first = false;
@@ -132,7 +131,7 @@ struct LintelJob {
     {
         if (thickness < CCislo(365) - opening.Vylozeni) return Refuse(kPrilisUzka);
         const CMaterial* found = NajdiRoletovyPreklad(materials, opening.Sirka, thickness, opening.Vylozeni);
-        if (!found) return Refuse(kNenalezenProSirku + FormatCislo(opening.Sirka));
+        if (!found) return Refuse(kNenalezenProSirku + opening.Sirka.Format(context.separators));
         const CMaterial* lintel = NajdiMaterial(materials, found->ObjCislo);
         PridejPolozkuKladnou(navrh, label, *lintel, n, kNula, false);
         ReplaceBricks(*lintel);

@@ -185,7 +185,7 @@ protected:
     CProjekt projekt;
     ScriptedUi ui;
     MemorySettingsStore store;
-    CalcContext context{ui, store};
+    CalcContext context{ui, store, Separators{}};
     SummarySettings settings;
     std::unique_ptr<CNavrh> navrh;
     std::unique_ptr<SummaryModel> summary;
