@@ -13,7 +13,7 @@
 #include "catalogue/material_list.h"
 #include "model/projekt.h"
 #include "model/skupina.h"
-#include "platform/ui.h"
+#include "platform/unattended_ui.h"
 #include "proposal/navrh.h"
 #include "proposal/vytvor_navrh.h"
 #include "walls/zed.h"
@@ -23,32 +23,6 @@ namespace {
 using namespace belvo;
 
 constexpr int kFamilies = 40;
-
-// Nobody answers; each material choice of these projects has a single candidate anyway.
-class SilentUi : public Ui {
-public:
-    Answer Message(const std::string&, const std::string&, MessageIcon, MessageButtons) override { return Answer::Ok; }
-    std::optional<std::size_t> ChooseFromList(const std::string&, const std::string&, const std::vector<std::string>&,
-                                              std::optional<std::size_t> preselected) override
-    {
-        return preselected;
-    }
-    std::optional<std::string> PromptText(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> OpenFileName(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> SaveFileName(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<Credentials> AskCredentials(const std::string&) override { return std::nullopt; }
-    void BeginWait() override {}
-    void EndWait() override {}
-};
 
 void Add(CMaterialList& list, const std::string& objCislo, int skupina, int typ, int sirka, int delka, int vyska,
          const std::string& zaklMat, const CCislo& malta = CCislo(0))
@@ -194,7 +168,7 @@ std::unique_ptr<CProjekt> WallProject(int walls)
 // Computes the proposal of `projekt` once per iteration; returns the item count of the last.
 std::size_t RunProposals(benchmark::State& state, CProjekt& projekt, const CMaterialList& materials)
 {
-    SilentUi ui;
+    UnattendedUi ui;
     MemorySettingsStore settings;
     CalcContext context{ui, settings, Separators{}};
     std::size_t items = 0;

@@ -64,10 +64,7 @@ void CDlazba::VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, cons
 void CDlazba::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
                              const CMaterialList& materials, const Separators& separators) const
 {
-    const std::string own = path + "::" + Nazev;
-    ZkontrolujMaterial(missing, own, Nazev, ObjCislo, MaterialText, materials);
-    KontrolaOtvoru(missing, own, materials, separators);
-    ChildrenKontrolaCeniku(missing, own, materials, separators);
+    KontrolaSOtvory(missing, path, ObjCislo, MaterialText, materials, separators);
 }
 
 }  // namespace belvo

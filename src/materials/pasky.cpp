@@ -78,9 +78,7 @@ void CPasky::VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, const
 void CPasky::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
                             const CMaterialList& materials, const Separators& separators) const
 {
-    const std::string own = path + "::" + Nazev;
-    ZkontrolujMaterial(missing, own, Nazev, ObjCislo, MaterialText, materials);
-    ChildrenKontrolaCeniku(missing, own, materials, separators);
+    KontrolaMaterialu(missing, path, ObjCislo, MaterialText, materials, separators);
 }
 
 }  // namespace belvo

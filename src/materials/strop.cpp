@@ -41,9 +41,7 @@ void CStropniPole::SerializePole(CArchive& ar)
 void CStropniPole::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
                                   const CMaterialList& materials, const Separators& separators) const
 {
-    const std::string own = path + "::" + Nazev;
-    ZkontrolujMaterial(missing, own, Nazev, ObjCislo, MaterialText, materials);
-    ChildrenKontrolaCeniku(missing, own, materials, separators);
+    KontrolaMaterialu(missing, path, ObjCislo, MaterialText, materials, separators);
 }
 
 CVelto::CVelto() { Nazev = "Stropní vložky"; }

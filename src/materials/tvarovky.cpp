@@ -53,10 +53,7 @@ void CTvarovky::VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, co
 void CTvarovky::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
                                const CMaterialList& materials, const Separators& separators) const
 {
-    const std::string own = path + "::" + Nazev;
-    ZkontrolujMaterial(missing, own, Nazev, ObjCislo, MaterialText, materials);
-    KontrolaOtvoru(missing, own, materials, separators);
-    ChildrenKontrolaCeniku(missing, own, materials, separators);
+    KontrolaSOtvory(missing, path, ObjCislo, MaterialText, materials, separators);
 }
 
 }  // namespace belvo

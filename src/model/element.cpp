@@ -1,5 +1,7 @@
 #include "model/element.h"
 
+#include "model/najdi_material.h"
+
 namespace belvo {
 
 const CRuntimeClass CPrvek::classInfo{"CPrvek", 0, nullptr, nullptr};
@@ -40,6 +42,22 @@ void CPrvek::ChildrenKontrolaCeniku(std::vector<CChybiMaterial>& missing, const 
                                     const CMaterialList& materials, const Separators& separators) const
 {
     for (const auto& child : Prvky) child->KontrolaCeniku(missing, path, materials, separators);
+}
+
+void CPrvek::ZkontrolujMaterial(std::vector<CChybiMaterial>& missing, const std::string& ownPath,
+                                const std::string& objCislo, const std::string& materialText,
+                                const CMaterialList& materials) const
+{
+    if (NajdiMaterial(materials, objCislo) == nullptr) missing.push_back({Nazev, objCislo, materialText, ownPath});
+}
+
+void CPrvek::KontrolaMaterialu(std::vector<CChybiMaterial>& missing, const std::string& path,
+                               const std::string& objCislo, const std::string& materialText,
+                               const CMaterialList& materials, const Separators& separators) const
+{
+    const std::string own = path + "::" + Nazev;
+    ZkontrolujMaterial(missing, own, objCislo, materialText, materials);
+    ChildrenKontrolaCeniku(missing, own, materials, separators);
 }
 
 }  // namespace belvo

@@ -75,6 +75,16 @@ protected:
                                 CalcContext& context);
     void ChildrenKontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
                                 const CMaterialList& materials, const Separators& separators) const;
+    // A record when `materials` lacks `objCislo`, the element's material shown as `materialText`;
+    // `ownPath` is the element's own path (its parent's path, "::" and its name).
+    void ZkontrolujMaterial(std::vector<CChybiMaterial>& missing, const std::string& ownPath,
+                            const std::string& objCislo, const std::string& materialText,
+                            const CMaterialList& materials) const;
+    // The check of an element of one material, under its own path below `path`: ZkontrolujMaterial,
+    // then the children.
+    void KontrolaMaterialu(std::vector<CChybiMaterial>& missing, const std::string& path, const std::string& objCislo,
+                           const std::string& materialText, const CMaterialList& materials,
+                           const Separators& separators) const;
 };
 
 }  // namespace belvo
