@@ -19,7 +19,7 @@
 #include "model/element.h"
 #include "model/projekt.h"
 #include "model/skupina.h"
-#include "platform/ui.h"
+#include "platform/unattended_ui.h"
 #include "proposal/navrh.h"
 #include "proposal/summary_model.h"
 #include "proposal/vytvor_navrh.h"
@@ -27,23 +27,6 @@
 
 namespace belvo {
 namespace {
-
-// Nobody answers: the material choice takes the preselected line.
-class SilentUi : public Ui {
-public:
-    Answer Message(const std::string&, const std::string&, MessageIcon, MessageButtons) override { return Answer::Ok; }
-    std::optional<std::size_t> ChooseFromList(const std::string&, const std::string&, const std::vector<std::string>&,
-                                              std::optional<std::size_t> preselected) override
-    {
-        return preselected;
-    }
-    std::optional<std::string> PromptText(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> OpenFileName(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> SaveFileName(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<Credentials> AskCredentials(const std::string&) override { return {}; }
-    void BeginWait() override {}
-    void EndWait() override {}
-};
 
 constexpr int kMaterials = 5000;
 constexpr int kElementsPerGroup = 20;
@@ -116,9 +99,9 @@ void ComputeProposal(benchmark::State& state, bool splitByGroups, bool withSumma
 {
     const CMaterialList materials = MakeMaterials();
     const auto projekt = MakeProject(static_cast<int>(state.range(0)));
-    SilentUi ui;
+    UnattendedUi ui;
     MemorySettingsStore settings;
-    CalcContext context{ui, settings};
+    CalcContext context{ui, settings, Separators{}};
     SummarySettings summarySettings;
     summarySettings.categories = {{1, 0}, {7, 0}, {38, 1}};
     summarySettings.zaokrouhlovaniBalne = CCislo(500);

@@ -1,7 +1,8 @@
 // Proposals of projects of walls: every wall with windows and a door designing their lintels,
-// a slanted end, a bottom plinth section, corners, thermal mortar, perlite and plaster, over a
-// price list of about 2 000 records. Time must grow linearly with the number of walls (the
-// reported complexity fit says how it does). Part of proposal_bench.
+// a slanted end, a bottom plinth section, corners, thermal mortar, perlite and plaster. Time must
+// grow linearly with the number of walls (the reported complexity fit says how it does) and must
+// not grow with the size of the price list: the walls of BM_WallPriceListSize run against 2 000
+// and 50 000 records and should take about the same time. Part of proposal_bench.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -12,7 +13,7 @@
 #include "catalogue/material_list.h"
 #include "model/projekt.h"
 #include "model/skupina.h"
-#include "platform/ui.h"
+#include "platform/unattended_ui.h"
 #include "proposal/navrh.h"
 #include "proposal/vytvor_navrh.h"
 #include "walls/zed.h"
@@ -22,32 +23,6 @@ namespace {
 using namespace belvo;
 
 constexpr int kFamilies = 40;
-
-// Nobody answers; each material choice of these projects has a single candidate anyway.
-class SilentUi : public Ui {
-public:
-    Answer Message(const std::string&, const std::string&, MessageIcon, MessageButtons) override { return Answer::Ok; }
-    std::optional<std::size_t> ChooseFromList(const std::string&, const std::string&, const std::vector<std::string>&,
-                                              std::optional<std::size_t> preselected) override
-    {
-        return preselected;
-    }
-    std::optional<std::string> PromptText(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> OpenFileName(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> SaveFileName(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<Credentials> AskCredentials(const std::string&) override { return std::nullopt; }
-    void BeginWait() override {}
-    void EndWait() override {}
-};
 
 void Add(CMaterialList& list, const std::string& objCislo, int skupina, int typ, int sirka, int delka, int vyska,
          const std::string& zaklMat, const CCislo& malta = CCislo(0))
@@ -77,8 +52,11 @@ void Add(CMaterialList& list, const std::string& objCislo, int skupina, int typ,
 }
 
 // Brick families of 40 thicknesses with all their pieces, lintels, fillings, mortars and
-// plaster, and unrelated records of other groups up to about 2 000 records.
-CMaterialList WallPriceList()
+// plaster, and unrelated records of other groups up to `size` records: three in five are bricks
+// and pieces of other families (group 1, as most of a real price list is), the rest paving,
+// shaped bricks, fence caps, drainage pipes, facing strips, ceiling beams and inserts. None of
+// them is a candidate of any lookup of the walls, so every size gives the same proposal.
+CMaterialList WallPriceList(int size = 2000)
 {
     CMaterialList list;
     for (int f = 0; f < kFamilies; ++f) {
@@ -104,8 +82,18 @@ CMaterialList WallPriceList()
     Add(list, "PER", kSkupinaVyplne, kTypPerlit, 0, 0, 0, "", CCislo(100));
     Add(list, "M", kSkupinaMaltyOmitky, kTypMaltaTepelna, 0, 0, 0, "", CCislo(25));
     Add(list, "O", kSkupinaMaltyOmitky, kTypOmitka, 0, 0, 0, "", CCislo(1));
-    for (int i = static_cast<int>(list.size()); i < 2000; ++i)
-        Add(list, "D" + std::to_string(i), kSkupinaDlazby, i % 4, 200, 100, 60, "");
+    const int otherGroups[] = {kSkupinaDlazby,      kSkupinaTvarovky,      kSkupinaPlotoveStrisky,
+                               kSkupinaTrativodky,  kSkupinaObkladovePasky, kSkupinaStropniNosniky,
+                               kSkupinaStropniVlozky};
+    const int pieceTypes[] = {0, kTypBitRohova, kTypBitSnizena, kTypBitPulka, kTypBitKrajovaK, kTypBitKrajovaKPul,
+                              kTypBitRohova135};
+    for (int i = static_cast<int>(list.size()); i < size; ++i) {
+        if (i % 5 < 3)
+            Add(list, "X" + std::to_string(i), kSkupinaCihly, pieceTypes[i % 7], 100 + 10 * (i % 50), 247, 249,
+                std::to_string(1000 + i / 7));
+        else
+            Add(list, "D" + std::to_string(i), otherGroups[i % 7], i % 4, 200, 100, 60, std::to_string(i % 60));
+    }
     return list;
 }
 
@@ -129,7 +117,8 @@ std::unique_ptr<CZed> MakeWall(int i)
     wall->Sokl = CCislo(1);
     auto plinth = std::make_unique<CZedSokl>();
     plinth->Nazev = "Sokl";
-    plinth->ObjCislo = "B" + std::to_string(100 + (f + 1) % kFamilies);
+    const std::string plinthFamily = std::to_string(100 + (f + 1) % kFamilies);
+    plinth->ObjCislo = "B" + plinthFamily;
     plinth->Otoceni = CCislo(0);
     plinth->PocetSaru = CCislo(1);
     plinth->Volby = kSoklVolbyPrvni | kSoklPerlit;
@@ -162,28 +151,57 @@ std::unique_ptr<CZed> MakeWall(int i)
     return wall;
 }
 
-void BM_WallProposal(benchmark::State& state)
+// A project of `walls` walls in houses of 100.
+std::unique_ptr<CProjekt> WallProject(int walls)
 {
-    const CMaterialList materials = WallPriceList();
-    CProjekt projekt;
-    projekt.Nazev = "Sídliště";
-    const int walls = static_cast<int>(state.range(0));
+    auto projekt = std::make_unique<CProjekt>();
+    projekt->Nazev = "Sídliště";
     for (int g = 0; g < walls / 100; ++g) {
         auto group = std::make_unique<CSkupina>();
         group->Nazev = "Dům " + std::to_string(g);
         for (int i = 0; i < 100; ++i) group->Prvky.push_back(MakeWall(g * 100 + i));
-        projekt.Prvky.push_back(std::move(group));
+        projekt->Prvky.push_back(std::move(group));
     }
-    SilentUi ui;
+    return projekt;
+}
+
+// Computes the proposal of `projekt` once per iteration; returns the item count of the last.
+std::size_t RunProposals(benchmark::State& state, CProjekt& projekt, const CMaterialList& materials)
+{
+    UnattendedUi ui;
     MemorySettingsStore settings;
-    CalcContext context{ui, settings};
+    CalcContext context{ui, settings, Separators{}};
+    std::size_t items = 0;
     for (auto _ : state) {
         auto navrh = VytvorNavrh(projekt, projekt, materials, false, false, LocalTime{}, context);
-        benchmark::DoNotOptimize(navrh->Polozky.size());
+        items = navrh->Polozky.size();
+        benchmark::DoNotOptimize(navrh.get());
     }
+    return items;
+}
+
+void BM_WallProposal(benchmark::State& state)
+{
+    const CMaterialList materials = WallPriceList();
+    const int walls = static_cast<int>(state.range(0));
+    const auto projekt = WallProject(walls);
+    RunProposals(state, *projekt, materials);
     state.SetComplexityN(walls);
     state.SetItemsProcessed(state.iterations() * walls);
 }
 BENCHMARK(BM_WallProposal)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+
+// 1 000 walls against price lists of growing size; the time per wall (and the proposal, whose
+// item count is reported) must stay the same.
+void BM_WallPriceListSize(benchmark::State& state)
+{
+    const CMaterialList materials = WallPriceList(static_cast<int>(state.range(0)));
+    constexpr int kWalls = 1000;
+    const auto projekt = WallProject(kWalls);
+    const std::size_t items = RunProposals(state, *projekt, materials);
+    state.SetItemsProcessed(state.iterations() * kWalls);
+    state.counters["items"] = static_cast<double>(items);
+}
+BENCHMARK(BM_WallPriceListSize)->Arg(2000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -86,20 +86,19 @@ CCislo CMaterial::ModulSirka() const { return ModularDimension(Sirka); }
 CCislo CMaterial::ModulDelka() const { return ModularDimension(Delka); }
 CCislo CMaterial::ModulVyska() const { return ModularDimension(Vyska); }
 
-bool CMaterial::PatriDoRodiny(std::string_view zaklMat, const Separators& separators) const
+bool CMaterial::PatriDoRodiny(std::string_view zaklMat) const
 {
-    const CCislo family = CCislo::Parse(zaklMat, separators);
-    const std::string_view codes = ZaklMat;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = codes.find(';', start);
-        const std::string_view piece =
-            codes.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-        // An empty piece reads as null, which compares as 0.
-        if (CCislo::Parse(piece, separators, CCislo::kPoint) == family) return true;
-        if (end == std::string_view::npos) return false;
-        start = end + 1;
-    }
+    const CCislo family = CtiKodRodiny(zaklMat);
+    return AnyKodRodiny([&](const CCislo& code) { return code == family; });
+}
+
+CCislo CMaterial::CtiKodRodiny(std::string_view text)
+{
+    // Whichever separator comes first is the decimal one; the other then stops the reading.
+    static const Separators comma{",", ""};
+    const std::size_t separator = text.find_first_of(",.");
+    if (separator != std::string_view::npos && text[separator] == ',') return CCislo::Parse(text, comma);
+    return CCislo::Parse(text, comma, CCislo::kPoint);
 }
 
 bool CMaterial::JeNeotoceny() const { return Otoceni == CCislo(kOtoceniZadne); }

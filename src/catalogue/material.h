@@ -32,10 +32,30 @@ public:
     CCislo ModulDelka() const;
     CCislo ModulVyska() const;
 
-    // Whether ZaklMat lists the family code held by `zaklMat` (typically the ZaklMat of a base
-    // brick). The given text is read with the system's decimal separator, the pieces of this
-    // record's ZaklMat with the point.
-    bool PatriDoRodiny(std::string_view zaklMat, const Separators& separators) const;
+    // Family codes are data, not display: they read the same under every locale.
+    // One family code from its text: a point or a comma is the decimal separator, spaces are
+    // skipped, reading stops at any other character (a second separator included); an empty text
+    // reads as null, which compares as 0.
+    static CCislo CtiKodRodiny(std::string_view text);
+    // ZaklMat read as one code: the family code of a base brick.
+    CCislo KodRodiny() const { return CtiKodRodiny(ZaklMat); }
+    // Whether ZaklMat lists the family code that `zaklMat` holds (typically the ZaklMat of a base
+    // brick), both read with CtiKodRodiny.
+    bool PatriDoRodiny(std::string_view zaklMat) const;
+    // Whether `test` holds for some family code that ZaklMat lists; the codes are tried in order
+    // (the pieces between ";", read with CtiKodRodiny) until one passes.
+    template <class Test>
+    bool AnyKodRodiny(Test&& test) const
+    {
+        const std::string_view codes = ZaklMat;
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t end = codes.find(';', start);
+            if (test(CtiKodRodiny(codes.substr(start, end == std::string_view::npos ? end : end - start)))) return true;
+            if (end == std::string_view::npos) return false;
+            start = end + 1;
+        }
+    }
 
     // Row kinds.
     bool JeNeotoceny() const;      // Otoceni is 0 (a null rotation counts as 0)

@@ -40,6 +40,8 @@ void CMaterialList::Invalidate()
     m_first.clear();
     m_next.clear();
     m_groups.clear();
+    m_familiesIndexed = false;
+    m_families.clear();
 }
 
 void CMaterialList::Clear()
@@ -130,13 +132,33 @@ void CMaterialList::EnsureIndex() const
             m_next[i] = slot->second;
             slot->second = i;
         }
-        // Only whole numbers can equal a group code; a null group counts as 0.
-        if (record.Skupina.Fraction() == CCislo(0)) {
-            CCislo whole = record.Skupina;
-            m_groups.insert(whole.SetScale(0, false).Mantissa());
-        }
     }
+    for (std::uint32_t i = 0; i < count; ++i) m_groups[KeyOf(m_items[i]->Skupina)].push_back(i);
     m_indexed = true;
+}
+
+void CMaterialList::EnsureFamilyIndex() const
+{
+    if (m_familiesIndexed) return;
+    if (m_items.size() >= kNoNext) throw std::length_error("CMaterialList: too many records");
+    const auto count = static_cast<std::uint32_t>(m_items.size());
+    m_families.clear();
+    for (std::uint32_t i = 0; i < count; ++i) {
+        m_items[i]->AnyKodRodiny([&](const CCislo& code) {
+            std::vector<std::uint32_t>& positions = m_families[KeyOf(code)];
+            // A record that lists a code twice is one member.
+            if (positions.empty() || positions.back() != i) positions.push_back(i);
+            return false;
+        });
+    }
+    m_familiesIndexed = true;
+}
+
+CMaterialList::Selection CMaterialList::Select(const PositionsByNumber& index, const CCislo& value) const
+{
+    const auto found = index.find(KeyOf(value));
+    if (found == index.end()) return Selection(m_items, {});
+    return Selection(m_items, found->second);
 }
 
 std::size_t CMaterialList::IndexOf(std::string_view objCislo) const
@@ -162,10 +184,18 @@ const CMaterial* CMaterialList::Find(std::string_view objCislo, const CCislo& ot
     return nullptr;
 }
 
-bool CMaterialList::HasGroup(int skupina) const
+bool CMaterialList::HasGroup(int skupina) const { return !InGroup(CCislo(skupina)).empty(); }
+
+CMaterialList::Selection CMaterialList::InGroup(const CCislo& skupina) const
 {
     EnsureIndex();
-    return m_groups.contains(skupina);
+    return Select(m_groups, skupina);
+}
+
+CMaterialList::Selection CMaterialList::InFamily(const CCislo& code) const
+{
+    EnsureFamilyIndex();
+    return Select(m_families, code);
 }
 
 }  // namespace belvo

@@ -1,17 +1,17 @@
-// CMaterialList: the ordered, owning list of price-list records, with lookups by order number
-// and group that do not walk the list. The index behind them is rebuilt on the first lookup
-// after a change, so filling a list of many records costs one rebuild, not one per record.
-// Because a lookup may build the index, lookups on one list must not run on several threads at
-// once (the program runs every operation on one thread).
+// CMaterialList: the ordered, owning list of price-list records, with lookups by order number,
+// group and brick family that do not walk the list. The indexes behind them are rebuilt on the
+// first lookup after a change, so filling a list of many records costs one rebuild, not one per
+// record. Because a lookup may build an index, lookups on one list must not run on several
+// threads at once (the program runs every operation on one thread).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
 #include <memory>
+#include <span>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "catalogue/material.h"
@@ -55,6 +55,44 @@ public:
         Items::const_iterator m_it;
     };
 
+    // Some records of the list in list order, as const CMaterial&; from the group and family
+    // lookups. Valid until the list changes.
+    class Selection {
+    public:
+        class iterator {
+        public:
+            using iterator_category = std::forward_iterator_tag;
+            using value_type = CMaterial;
+            using difference_type = std::ptrdiff_t;
+            using pointer = const CMaterial*;
+            using reference = const CMaterial&;
+
+            iterator() = default;
+            iterator(const Items* items, const std::uint32_t* position) : m_items(items), m_position(position) {}
+            reference operator*() const { return *(*m_items)[*m_position]; }
+            pointer operator->() const { return (*m_items)[*m_position].get(); }
+            iterator& operator++() { ++m_position; return *this; }
+            iterator operator++(int) { auto old = *this; ++m_position; return old; }
+            friend bool operator==(const iterator& a, const iterator& b) { return a.m_position == b.m_position; }
+
+        private:
+            const Items* m_items = nullptr;
+            const std::uint32_t* m_position = nullptr;
+        };
+
+        Selection() = default;
+        Selection(const Items& items, std::span<const std::uint32_t> positions)
+            : m_items(&items), m_positions(positions) {}
+        iterator begin() const { return {m_items, m_positions.data()}; }
+        iterator end() const { return {m_items, m_positions.data() + m_positions.size()}; }
+        std::size_t size() const { return m_positions.size(); }
+        bool empty() const { return m_positions.empty(); }
+
+    private:
+        const Items* m_items = nullptr;
+        std::span<const std::uint32_t> m_positions;
+    };
+
     CMaterialList() = default;
     CMaterialList(CMaterialList&&) noexcept = default;
     CMaterialList& operator=(CMaterialList&&) noexcept = default;
@@ -95,10 +133,20 @@ public:
     std::size_t IndexOf(std::string_view objCislo) const;
     // Whether some record's Skupina equals the code.
     bool HasGroup(int skupina) const;
+    // The records whose Skupina equals `skupina` (by value; a null group counts as 0).
+    Selection InGroup(const CCislo& skupina) const;
+    // The records whose ZaklMat lists the family code `code` (by value; an empty piece of ZaklMat
+    // reads as null, which counts as 0): those for which PatriDoRodiny of a text holding `code`
+    // is true.
+    Selection InFamily(const CCislo& code) const;
 
 private:
+    using PositionsByNumber = std::unordered_map<NumberKey, std::vector<std::uint32_t>, NumberKeyHash>;
+
     void Invalidate();
     void EnsureIndex() const;
+    void EnsureFamilyIndex() const;
+    Selection Select(const PositionsByNumber& index, const CCislo& value) const;
 
     Items m_items;
 
@@ -107,7 +155,10 @@ private:
     mutable bool m_indexed = false;
     mutable std::unordered_map<std::string_view, std::uint32_t> m_first;  // order number -> first position
     mutable std::vector<std::uint32_t> m_next;  // position -> next position of the same order number
-    mutable std::unordered_set<std::int64_t> m_groups;  // whole-number values of Skupina
+    mutable PositionsByNumber m_groups;  // Skupina -> positions in list order
+    // Built only when a family is looked up, as few lists are asked for one.
+    mutable bool m_familiesIndexed = false;
+    mutable PositionsByNumber m_families;  // family code -> positions of the records listing it
 };
 
 }  // namespace belvo

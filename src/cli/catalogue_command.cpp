@@ -10,6 +10,7 @@
 #include "catalogue/price_list_file.h"
 #include "catalogue/price_list_label.h"
 #include "catalogue/price_list_view.h"
+#include "cli/cli_args.h"
 #include "cli/cli_command.h"
 #include "cli/cli_text.h"
 #include "cli/json_writer.h"
@@ -28,26 +29,8 @@ struct CatalogueOptions {
 CatalogueOptions ParseOptions(const std::vector<std::string>& args)
 {
     CatalogueOptions options;
-    bool haveFile = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--all") {
-            options.all = true;
-        } else if (arg == "--format") {
-            if (i + 1 >= args.size()) throw UsageError("--format needs a value (text or json)");
-            options.format = ParseOutputFormat(args[++i]);
-        } else if (arg.starts_with("--format=")) {
-            options.format = ParseOutputFormat(std::string_view(arg).substr(9));
-        } else if (arg.starts_with("-") && arg != "-") {
-            throw UsageError("unknown option \"" + arg + "\"");
-        } else if (haveFile) {
-            throw UsageError("more than one file given");
-        } else {
-            options.file = arg;
-            haveFile = true;
-        }
-    }
-    if (!haveFile) throw UsageError("no price-list file given");
+    options.file = OnlyArgument(ReadArguments(args, {Flag("--all", options.all), FormatOption(options.format)}),
+                                "price-list file");
     return options;
 }
 

@@ -3,17 +3,17 @@
 #include <iostream>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "app/persistent_classes.h"
-#include "catalogue/price_list_file.h"
+#include "cli/cli_args.h"
 #include "cli/cli_command.h"
+#include "cli/cli_project.h"
 #include "cli/cli_text.h"
 #include "model/element.h"
 #include "model/project_file.h"
 #include "model/projekt.h"
 #include "model/test_ceniku.h"
+#include "platform/qt/system_info_qt.h"
 #include "proposal/navrh.h"
 
 namespace belvo::cli {
@@ -28,22 +28,7 @@ struct CheckOptions {
 CheckOptions ParseOptions(const std::vector<std::string>& args)
 {
     CheckOptions options;
-    bool haveProject = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--catalogue") {
-            if (i + 1 >= args.size()) throw UsageError("--catalogue needs a value");
-            options.catalogue = args[++i];
-        } else if (arg.starts_with("-") && arg != "-") {
-            throw UsageError("unknown option \"" + arg + "\"");
-        } else if (haveProject) {
-            throw UsageError("more than one project file given");
-        } else {
-            options.project = arg;
-            haveProject = true;
-        }
-    }
-    if (!haveProject) throw UsageError("no project file given");
+    options.project = OnlyArgument(ReadArguments(args, {Value("--catalogue", options.catalogue)}), "project file");
     return options;
 }
 
@@ -52,14 +37,10 @@ CheckOptions ParseOptions(const std::vector<std::string>& args)
 int RunCheck(const std::vector<std::string>& args)
 {
     const CheckOptions options = ParseOptions(args);
-    ProjectFile file;
-    ReadProjectFile(options.project, PersistentClasses(), nullptr, file);
-    if (options.catalogue) {
-        PriceList priceList = ReadPriceListFile(*options.catalogue, PersistentClasses());
-        file.materials = std::move(priceList.materials);
-    }
+    ProjectFile file = ReadCommandProject(options.project, options.catalogue, nullptr);
 
-    const std::vector<CChybiMaterial> missing = ChybejiciMaterial(file.projekty, file.materials);
+    const std::vector<CChybiMaterial> missing =
+        ChybejiciMaterial(file.projekty, file.materials, QtSystemInfo().NumberSeparators());
     if (missing.empty()) return kExitDone;
 
     std::cout << "položka\tobj.č.\tmateriál\tnadpoložky\n";

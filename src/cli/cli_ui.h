@@ -1,13 +1,13 @@
 // The Ui of the batch tool: nobody is there to answer, so a message is written to standard error
-// as "caption: text", kept for the JSON output, and answered with its first button; a list
-// choice takes the line the dialog would preselect; prompts and file dialogs are cancelled.
+// as "caption: text", kept for the JSON output, and answered as an unattended one; every other
+// question gets the unattended answer too.
 #pragma once
 
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "platform/ui.h"
+#include "platform/unattended_ui.h"
 
 namespace belvo::cli {
 
@@ -16,7 +16,7 @@ struct ShownMessage {
     std::string text;
 };
 
-class CliUi : public Ui {
+class CliUi : public UnattendedUi {
 public:
     explicit CliUi(std::ostream& log) : m_log(log) {}
 
@@ -24,18 +24,6 @@ public:
 
     Answer Message(const std::string& text, const std::string& caption, MessageIcon icon,
                    MessageButtons buttons = MessageButtons::Ok) override;
-    std::optional<std::size_t> ChooseFromList(const std::string& title, const std::string& prompt,
-                                              const std::vector<std::string>& lines,
-                                              std::optional<std::size_t> preselected) override;
-    std::optional<std::string> PromptText(const std::string& title, const std::string& prompt,
-                                          const std::string& initial) override;
-    std::optional<std::string> OpenFileName(const std::string& title, const std::string& filter,
-                                            const std::string& initialPath) override;
-    std::optional<std::string> SaveFileName(const std::string& title, const std::string& filter,
-                                            const std::string& initialPath) override;
-    std::optional<Credentials> AskCredentials(const std::string& where) override;
-    void BeginWait() override {}
-    void EndWait() override {}
 
 private:
     std::ostream& m_log;

@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "app/persistent_classes.h"
+#include "cli/cli_args.h"
 #include "cli/cli_command.h"
-#include "foundation/errors.h"
+#include "cli/cli_project.h"
 #include "import/allplan_csv.h"
 #include "model/project_file.h"
 #include "model/projekt.h"
@@ -29,18 +30,7 @@ struct ImportOptions {
 ImportOptions ParseOptions(const std::vector<std::string>& args)
 {
     ImportOptions options;
-    std::vector<std::string> files;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--output") {
-            if (i + 1 >= args.size()) throw UsageError("--output needs a value");
-            options.output = args[++i];
-        } else if (arg.starts_with("-") && arg != "-") {
-            throw UsageError("unknown option \"" + arg + "\"");
-        } else {
-            files.push_back(arg);
-        }
-    }
+    const std::vector<std::string> files = ReadArguments(args, {Value("--output", options.output)});
     if (files.size() != 2) throw UsageError("give the part list and the project file");
     options.csv = files[0];
     options.project = files[1];
@@ -67,12 +57,11 @@ void PrintLines(std::ostream& out, const std::string& report)
 int RunImportAllplan(const std::vector<std::string>& args)
 {
     const ImportOptions options = ParseOptions(args);
-    ProjectFile file;
-    ReadProjectFile(options.project, PersistentClasses(), nullptr, file);
-    if (file.projekty.empty()) throw FileError(options.project, "soubor neobsahuje projekt");
+    ProjectFile file = ReadCommandProject(options.project, std::nullopt, nullptr);
+    CProjekt& projekt = FirstProject(file, options.project);
 
     AllplanImport imported = ImportujAllplan(options.csv, file.materials, QtSystemInfo().NumberSeparators());
-    file.projekty.front()->Prvky.push_back(std::move(imported.skupina));
+    projekt.Prvky.push_back(std::move(imported.skupina));
     WriteProjectFile(options.output.value_or(options.project), file, PersistentClasses());
 
     PrintLines(std::cout, imported.nezpracovane);

@@ -8,12 +8,11 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "app/persistent_classes.h"
-#include "catalogue/price_list_file.h"
+#include "cli/cli_args.h"
 #include "cli/cli_command.h"
+#include "cli/cli_project.h"
 #include "cli/cli_text.h"
 #include "cli/cli_ui.h"
 #include "cli/proposal_files.h"
@@ -49,47 +48,13 @@ struct ProposalOptions {
 ProposalOptions ParseOptions(const std::vector<std::string>& args)
 {
     ProposalOptions options;
-    bool haveProject = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const auto value = [&]() -> const std::string& {
-            if (i + 1 >= args.size()) throw UsageError(arg + " needs a value");
-            return args[++i];
-        };
-        if (arg == "--element") {
-            options.element = value();
-        } else if (arg == "--split-groups") {
-            options.splitGroups = true;
-        } else if (arg == "--quick") {
-            options.quick = true;
-        } else if (arg == "--catalogue") {
-            options.catalogue = value();
-        } else if (arg == "--settings") {
-            options.settings = value();
-        } else if (arg == "--round-all") {
-            options.roundAll = true;
-        } else if (arg == "--format") {
-            options.format = ParseOutputFormat(value());
-        } else if (arg.starts_with("--format=")) {
-            options.format = ParseOutputFormat(std::string_view(arg).substr(9));
-        } else if (arg == "--html") {
-            options.files.html = value();
-        } else if (arg == "--xml") {
-            options.files.xml = value();
-        } else if (arg == "--pdf") {
-            options.files.pdf = value();
-        } else if (arg == "--output") {
-            options.files.output = value();
-        } else if (arg.starts_with("-") && arg != "-") {
-            throw UsageError("unknown option \"" + arg + "\"");
-        } else if (haveProject) {
-            throw UsageError("more than one project file given");
-        } else {
-            options.project = arg;
-            haveProject = true;
-        }
-    }
-    if (!haveProject) throw UsageError("no project file given");
+    const std::vector<std::string> positional = ReadArguments(
+        args, {Value("--element", options.element), Flag("--split-groups", options.splitGroups),
+               Flag("--quick", options.quick), Value("--catalogue", options.catalogue),
+               Value("--settings", options.settings), Flag("--round-all", options.roundAll),
+               FormatOption(options.format), Value("--html", options.files.html), Value("--xml", options.files.xml),
+               Value("--pdf", options.files.pdf), Value("--output", options.files.output)});
+    options.project = OnlyArgument(positional, "project file");
     if (options.files.output && !options.files.xml)
         throw UsageError("--output saves the XML export's copy of the proposal and needs --xml");
     return options;
@@ -113,14 +78,8 @@ int RunProposal(const std::vector<std::string>& args)
     const ProposalOptions options = ParseOptions(args);
     std::unique_ptr<QtSettingsStore> settings = OpenSettings(options.settings);
 
-    ProjectFile file;
-    ReadProjectFile(options.project, PersistentClasses(), settings.get(), file);
-    if (file.projekty.empty()) throw FileError(options.project, "soubor neobsahuje projekt");
-    if (options.catalogue) {
-        PriceList priceList = ReadPriceListFile(*options.catalogue, PersistentClasses());
-        file.materials = std::move(priceList.materials);
-    }
-    CProjekt& projekt = *file.projekty.front();
+    ProjectFile file = ReadCommandProject(options.project, options.catalogue, settings.get());
+    CProjekt& projekt = FirstProject(file, options.project);
 
     CPrvek* element = &projekt;
     if (options.element) {
@@ -130,7 +89,7 @@ int RunProposal(const std::vector<std::string>& args)
 
     const QtSystemInfo system;
     CliUi ui(std::cerr);
-    CalcContext context{ui, *settings};
+    CalcContext context{ui, *settings, system.NumberSeparators()};
     std::unique_ptr<CNavrh> navrh =
         VytvorNavrh(*element, projekt, file.materials, options.quick, options.splitGroups, system.Now(), context);
 

@@ -231,6 +231,12 @@ CCislo& CCislo::Normalize(int minScale)
     return *this;
 }
 
+NumberKey KeyOf(CCislo value)
+{
+    value.Normalize(0);
+    return {value.Mantissa(), value.Scale()};
+}
+
 std::int64_t CCislo::RoundToInteger() const
 {
     if (m_scale == 0) return m_mantissa;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace belvo {
 
@@ -89,6 +90,18 @@ private:
     std::int64_t m_mantissa = 0;
     std::uint8_t m_scale = 0;
     bool m_null = true;
+};
+
+// A number as a key of a map, equal exactly when the values are equal by Compare: the mantissa and
+// scale without trailing decimal zeros. A null number has the key of 0.
+using NumberKey = std::pair<std::int64_t, int>;
+NumberKey KeyOf(CCislo value);
+
+struct NumberKeyHash {
+    std::size_t operator()(const NumberKey& key) const noexcept
+    {
+        return static_cast<std::size_t>(key.first) * 31u + static_cast<std::size_t>(key.second);
+    }
 };
 
 }  // namespace belvo

@@ -108,15 +108,6 @@ std::array<std::string_view, 9> SplitFields(std::string_view line)
     return fields;
 }
 
-// A decimal as a key that is equal exactly when the values are: trailing decimal zeros removed.
-using NumberKey = std::pair<std::int64_t, int>;
-
-NumberKey KeyOf(CCislo value)
-{
-    value.Normalize(0);
-    return {value.Mantissa(), value.Scale()};
-}
-
 // The price-list records the import looks for, found by value: for each group, type and the
 // three dimensions the first record in list order; for each Allplan keyword the first panel type
 // caption.
@@ -124,15 +115,12 @@ class PartIndex {
 public:
     explicit PartIndex(const CMaterialList& materials)
     {
-        for (const CMaterial& record : materials) {
-            if (record.Skupina == CCislo(-kSkupinaPanelu)) {
-                m_captions.emplace(record.Zavod, &record);
-                continue;
-            }
-            if (record.Skupina == CCislo(kSkupinaNosniku) || record.Skupina == CCislo(kSkupinaVlozek) ||
-                record.Skupina == CCislo(kSkupinaPanelu))
+        for (const CMaterial& record : materials.InGroup(-kSkupinaPanelu))
+            m_captions.emplace(record.Zavod, &record);
+        // The groups never share a key, so visiting them one after another finds the same firsts.
+        for (const int group : {kSkupinaNosniku, kSkupinaVlozek, kSkupinaPanelu})
+            for (const CMaterial& record : materials.InGroup(group))
                 m_parts.emplace(Key(record.Skupina, record.Typ, record.Delka, record.Sirka, record.Vyska), &record);
-        }
     }
 
     const CMaterial* Part(int skupina, const CCislo& typ, const CCislo& delka, const CCislo& sirka,

@@ -85,11 +85,9 @@ void CCihly::VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, const
 }
 
 void CCihly::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                            const CMaterialList& materials) const
+                            const CMaterialList& materials, const Separators& separators) const
 {
-    const std::string own = path + "::" + Nazev;
-    ZkontrolujMaterial(missing, own, Nazev, ObjCislo, MaterialText, materials);
-    ChildrenKontrolaCeniku(missing, own, materials);
+    KontrolaMaterialu(missing, path, ObjCislo, MaterialText, materials, separators);
 }
 
 }  // namespace belvo

@@ -43,7 +43,7 @@ public:
     void VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, const std::string& label,
                         CalcContext& context) override;
     void KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                        const CMaterialList& materials) const override;
+                        const CMaterialList& materials, const Separators& separators) const override;
 };
 
 }  // namespace belvo

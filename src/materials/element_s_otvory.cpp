@@ -17,11 +17,15 @@ std::vector<CCislo> CPrvekSOtvory::OdebranePlochy() const
     return areas;
 }
 
-void CPrvekSOtvory::KontrolaOtvoru(std::vector<CChybiMaterial>& missing, const std::string& path,
-                                   const CMaterialList& materials) const
+void CPrvekSOtvory::KontrolaSOtvory(std::vector<CChybiMaterial>& missing, const std::string& path,
+                                    const std::string& objCislo, const std::string& materialText,
+                                    const CMaterialList& materials, const Separators& separators) const
 {
-    for (const auto& opening : Otvory) opening->KontrolaCeniku(missing, path, materials);
-    for (const auto& slant : Zkoseni) slant->KontrolaCeniku(missing, path, materials);
+    const std::string own = path + "::" + Nazev;
+    ZkontrolujMaterial(missing, own, objCislo, materialText, materials);
+    for (const auto& opening : Otvory) opening->KontrolaCeniku(missing, own, materials, separators);
+    for (const auto& slant : Zkoseni) slant->KontrolaCeniku(missing, own, materials, separators);
+    ChildrenKontrolaCeniku(missing, own, materials, separators);
 }
 
 }  // namespace belvo

@@ -23,9 +23,11 @@ protected:
     void SerializeOtvory(CArchive& ar);
     // The area each opening and then each slant takes away: its area × its count.
     std::vector<CCislo> OdebranePlochy() const;
-    // Asks each opening and then each slant for missing materials.
-    void KontrolaOtvoru(std::vector<CChybiMaterial>& missing, const std::string& path,
-                        const CMaterialList& materials) const;
+    // The missing-material check of such an element, under its own path below `path`: its
+    // material (`objCislo`, shown as `materialText`), then each opening, each slant and each child.
+    void KontrolaSOtvory(std::vector<CChybiMaterial>& missing, const std::string& path, const std::string& objCislo,
+                         const std::string& materialText, const CMaterialList& materials,
+                         const Separators& separators) const;
 };
 
 }  // namespace belvo

@@ -1,8 +1,5 @@
 #include "materials/element_support.h"
 
-#include "catalogue/material_list.h"
-#include "model/element.h"
-#include "model/najdi_material.h"
 #include "platform/ui.h"
 
 namespace belvo {
@@ -11,13 +8,6 @@ void HlasChybejiciMaterial(Ui& ui, const std::string& materialText, const std::s
 {
     ui.Message("Material " + materialText + "(" + objCislo + ")\nnenalezen v číselníku", "Chyba",
                MessageIcon::Warning);
-}
-
-void ZkontrolujMaterial(std::vector<CChybiMaterial>& missing, const std::string& path, const std::string& nazev,
-                        const std::string& objCislo, const std::string& materialText, const CMaterialList& materials)
-{
-    if (NajdiMaterial(materials, objCislo) == nullptr)
-        missing.push_back(CChybiMaterial{nazev, objCislo, materialText, path});
 }
 
 CCislo NaDesetiny(CCislo value, int scale)

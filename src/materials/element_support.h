@@ -1,29 +1,21 @@
-// What the material elements share: the message for a material the price list lacks, the
-// missing-material check of one order number, and the roundings their calculations use.
+// What the material elements share: the message for a material the price list lacks and the
+// roundings their calculations use.
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "foundation/decimal.h"
 
 namespace belvo {
 
 class CMaterial;
-class CMaterialList;
 class Ui;
-struct CChybiMaterial;
 
 // The joint of shaped bricks and paving (mm), added to each catalogued size of a piece.
 inline constexpr int kSpara = 15;
 
 // "Material <text>(<order number>)\nnenalezen v číselníku", caption "Chyba", warning icon.
 void HlasChybejiciMaterial(Ui& ui, const std::string& materialText, const std::string& objCislo);
-
-// Appends a record when `materials` has no record with `objCislo`. `path` is the element's own
-// path (its parent's path, "::" and its name).
-void ZkontrolujMaterial(std::vector<CChybiMaterial>& missing, const std::string& path, const std::string& nazev,
-                        const std::string& objCislo, const std::string& materialText, const CMaterialList& materials);
 
 // A copy of `value` brought to `scale` decimals with rounding.
 CCislo NaDesetiny(CCislo value, int scale);

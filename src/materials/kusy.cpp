@@ -56,11 +56,9 @@ void CKusy::VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, const 
 }
 
 void CKusy::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                           const CMaterialList& materials) const
+                           const CMaterialList& materials, const Separators& separators) const
 {
-    const std::string own = path + "::" + Nazev;
-    ZkontrolujMaterial(missing, own, Nazev, ObjCislo, MaterialText, materials);
-    ChildrenKontrolaCeniku(missing, own, materials);
+    KontrolaMaterialu(missing, path, ObjCislo, MaterialText, materials, separators);
 }
 
 CKusyPreklady::CKusyPreklady() : CKusy(kSkupinaPreklady, kObrazekPreklady) { Nazev = "Překlad"; }

@@ -6,7 +6,6 @@
 #include "model/najdi_material.h"
 #include "materials/element_support.h"
 #include "proposal/item_operations.h"
-#include "walls/doplnek.h"
 
 namespace belvo {
 
@@ -40,11 +39,9 @@ void CStropniPole::SerializePole(CArchive& ar)
 }
 
 void CStropniPole::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                                  const CMaterialList& materials) const
+                                  const CMaterialList& materials, const Separators& separators) const
 {
-    const std::string own = path + "::" + Nazev;
-    ZkontrolujMaterial(missing, own, Nazev, ObjCislo, MaterialText, materials);
-    ChildrenKontrolaCeniku(missing, own, materials);
+    KontrolaMaterialu(missing, path, ObjCislo, MaterialText, materials, separators);
 }
 
 CVelto::CVelto() { Nazev = "Stropní vložky"; }
@@ -89,11 +86,11 @@ void CHurdis::VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, cons
                 // The supports are the records that list the plank's family code. A plank
                 // without a code has no supports: an empty family list would otherwise match
                 // every record whose own list is empty.
-                const Separators& separators = FamilySeparators();
-                if (!CCislo::Parse(plank->ZaklMat, separators).IsNull()) {
+                const CCislo family = plank->KodRodiny();
+                if (!family.IsNull()) {
                     const CCislo supports = PocetKusu * CCislo(2);
-                    for (const CMaterial& record : materials)
-                        if (record.ObjCislo != ObjCislo && record.PatriDoRodiny(plank->ZaklMat, separators))
+                    for (const CMaterial& record : materials.InFamily(family))
+                        if (record.ObjCislo != ObjCislo)
                             PridejPolozkuKladnou(navrh, label, record, supports, kNula, false);
                 }
             }

@@ -32,7 +32,7 @@ public:
     CCislo SpoctiKusy(const CMaterial& piece) const { return KusuCelkem(KusuNaPole(Delka, piece), PocetPoli); }
 
     void KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                        const CMaterialList& materials) const override;
+                        const CMaterialList& materials, const Separators& separators) const override;
 
 protected:
     void SerializePole(CArchive& ar);

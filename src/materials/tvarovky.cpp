@@ -51,12 +51,9 @@ void CTvarovky::VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, co
 }
 
 void CTvarovky::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                               const CMaterialList& materials) const
+                               const CMaterialList& materials, const Separators& separators) const
 {
-    const std::string own = path + "::" + Nazev;
-    ZkontrolujMaterial(missing, own, Nazev, ObjCislo, MaterialText, materials);
-    KontrolaOtvoru(missing, own, materials);
-    ChildrenKontrolaCeniku(missing, own, materials);
+    KontrolaSOtvory(missing, path, ObjCislo, MaterialText, materials, separators);
 }
 
 }  // namespace belvo

@@ -24,6 +24,7 @@ constexpr const char* kSetupOperation = "CBelvoDoc::OnSetup";
 CBelvoDoc::CBelvoDoc(DocumentEnvironment environment, DocumentViews views)
     : m_env(environment), m_views(views), m_priceListSection(kSetupSection), m_title(kDefaultDocumentTitle)
 {
+    m_tree.SetNumberSeparators(m_env.system.NumberSeparators());
 }
 
 CBelvoDoc::~CBelvoDoc() = default;
@@ -241,7 +242,7 @@ void CBelvoDoc::VytvorNavrh(TreeItem item, bool quick)
     std::unique_ptr<CNavrh> navrh;
     {
         WaitCursor wait(m_env.ui);
-        CalcContext context{m_env.ui, m_env.settings};
+        CalcContext context{m_env.ui, m_env.settings, m_env.system.NumberSeparators()};
         navrh = belvo::VytvorNavrh(*element, *projekt, m_cenik.materials, quick, m_splitByGroups,
                                    m_env.system.Now(), context);
     }

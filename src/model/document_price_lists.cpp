@@ -48,7 +48,7 @@ void CBelvoDoc::LoadPriceList(Load&& load)
         m_views.mainForm.Refresh();
     }
     m_modified = true;
-    TestCeniku(m_env.ui, m_projekty, m_cenik.materials);
+    TestCeniku(m_env.ui, m_projekty, m_cenik.materials, m_env.system.NumberSeparators());
 }
 
 void CBelvoDoc::OnZmenaCeniku()

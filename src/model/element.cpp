@@ -1,12 +1,14 @@
 #include "model/element.h"
 
+#include "model/najdi_material.h"
+
 namespace belvo {
 
 const CRuntimeClass CPrvek::classInfo{"CPrvek", 0, nullptr, nullptr};
 
 TreeItem CPrvek::VlozDoStromu(ProjectTree& tree, TreeItem parent)
 {
-    hItem = tree.Insert(parent, TreeLabel(), TreePicture(), this);
+    hItem = tree.Insert(parent, TreeLabel(tree.NumberSeparators()), TreePicture(), this);
     if (hItem == kNoTreeItem) return kNoTreeItem;
     for (const auto& child : Prvky)
         if (child->VlozDoStromu(tree, hItem) == kNoTreeItem) return kNoTreeItem;
@@ -37,9 +39,25 @@ void CPrvek::ChildrenVypocetPolozek(CNavrh& navrh, const CMaterialList& material
 }
 
 void CPrvek::ChildrenKontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                                    const CMaterialList& materials) const
+                                    const CMaterialList& materials, const Separators& separators) const
 {
-    for (const auto& child : Prvky) child->KontrolaCeniku(missing, path, materials);
+    for (const auto& child : Prvky) child->KontrolaCeniku(missing, path, materials, separators);
+}
+
+void CPrvek::ZkontrolujMaterial(std::vector<CChybiMaterial>& missing, const std::string& ownPath,
+                                const std::string& objCislo, const std::string& materialText,
+                                const CMaterialList& materials) const
+{
+    if (NajdiMaterial(materials, objCislo) == nullptr) missing.push_back({Nazev, objCislo, materialText, ownPath});
+}
+
+void CPrvek::KontrolaMaterialu(std::vector<CChybiMaterial>& missing, const std::string& path,
+                               const std::string& objCislo, const std::string& materialText,
+                               const CMaterialList& materials, const Separators& separators) const
+{
+    const std::string own = path + "::" + Nazev;
+    ZkontrolujMaterial(missing, own, objCislo, materialText, materials);
+    ChildrenKontrolaCeniku(missing, own, materials, separators);
 }
 
 }  // namespace belvo

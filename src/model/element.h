@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "foundation/archive.h"
+#include "foundation/decimal.h"
 #include "model/tree_model.h"
 
 namespace belvo {
@@ -29,10 +30,12 @@ struct CChybiMaterial {
 };
 
 // What a calculation may ask of its surroundings: the user (messages, the choice among
-// alternative materials) and the settings.
+// alternative materials), the settings, and the separators with which numbers in messages are
+// written (the system locale's).
 struct CalcContext {
     Ui& ui;
     SettingsStore& settings;
+    Separators separators;
 };
 
 class CPrvek : public CObject {
@@ -45,20 +48,22 @@ public:
     std::vector<std::unique_ptr<CPrvek>> Prvky;
     TreeItem hItem = kNoTreeItem;  // the element's item in the project tree; not stored
 
-    // Inserts the element's item as the last child of `parent`, then its children below it.
-    // Returns the new item, or kNoTreeItem when an insertion failed.
+    // Inserts the element's item as the last child of `parent`, then its children below it, with
+    // the tree's number separators in their labels. Returns the new item, or kNoTreeItem when an
+    // insertion failed.
     virtual TreeItem VlozDoStromu(ProjectTree& tree, TreeItem parent);
     // Adds the element's items to the proposal, then those of its children, with `label` as the
     // group label of the items (see CSkupina for how it changes on the way down).
     virtual void VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, const std::string& label,
                                 CalcContext& context) = 0;
     // Appends a record for every material the element refers to that `materials` lacks; `path`
-    // is the path of the element's parent.
+    // is the path of the element's parent. Numbers in the records are written with `separators`.
     virtual void KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                                const CMaterialList& materials) const = 0;
+                                const CMaterialList& materials, const Separators& separators) const = 0;
 
-    // The tree label and the picture index of the element's class.
-    virtual std::string TreeLabel() const { return Nazev; }
+    // The tree label (numbers written with `separators`) and the picture index of the element's
+    // class.
+    virtual std::string TreeLabel(const Separators&) const { return Nazev; }
     virtual int TreePicture() const = 0;
 
 protected:
@@ -69,7 +74,17 @@ protected:
     void ChildrenVypocetPolozek(CNavrh& navrh, const CMaterialList& materials, const std::string& label,
                                 CalcContext& context);
     void ChildrenKontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                                const CMaterialList& materials) const;
+                                const CMaterialList& materials, const Separators& separators) const;
+    // A record when `materials` lacks `objCislo`, the element's material shown as `materialText`;
+    // `ownPath` is the element's own path (its parent's path, "::" and its name).
+    void ZkontrolujMaterial(std::vector<CChybiMaterial>& missing, const std::string& ownPath,
+                            const std::string& objCislo, const std::string& materialText,
+                            const CMaterialList& materials) const;
+    // The check of an element of one material, under its own path below `path`: ZkontrolujMaterial,
+    // then the children.
+    void KontrolaMaterialu(std::vector<CChybiMaterial>& missing, const std::string& path, const std::string& objCislo,
+                           const std::string& materialText, const CMaterialList& materials,
+                           const Separators& separators) const;
 };
 
 }  // namespace belvo

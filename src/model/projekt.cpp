@@ -77,9 +77,9 @@ void CProjekt::VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, con
 }
 
 void CProjekt::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string&,
-                              const CMaterialList& materials) const
+                              const CMaterialList& materials, const Separators& separators) const
 {
-    ChildrenKontrolaCeniku(missing, PrvniRadek(), materials);
+    ChildrenKontrolaCeniku(missing, PrvniRadek(), materials, separators);
 }
 
 }  // namespace belvo

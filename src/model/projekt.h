@@ -34,8 +34,8 @@ public:
     void VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, const std::string& label,
                         CalcContext& context) override;
     void KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                        const CMaterialList& materials) const override;
-    std::string TreeLabel() const override { return PrvniRadek(); }
+                        const CMaterialList& materials, const Separators& separators) const override;
+    std::string TreeLabel(const Separators&) const override { return PrvniRadek(); }
     int TreePicture() const override { return 0; }
 
     // Nazev up to its first line feed: the name in the tree and at the head of every path.

@@ -29,9 +29,9 @@ void CSkupina::VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, con
 }
 
 void CSkupina::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                              const CMaterialList& materials) const
+                              const CMaterialList& materials, const Separators& separators) const
 {
-    ChildrenKontrolaCeniku(missing, path + "::" + Nazev, materials);
+    ChildrenKontrolaCeniku(missing, path + "::" + Nazev, materials, separators);
 }
 
 }  // namespace belvo

@@ -5,10 +5,10 @@
 namespace belvo {
 
 std::vector<CChybiMaterial> ChybejiciMaterial(const std::vector<std::unique_ptr<CProjekt>>& projekty,
-                                              const CMaterialList& materials)
+                                              const CMaterialList& materials, const Separators& separators)
 {
     std::vector<CChybiMaterial> missing;
-    for (const auto& projekt : projekty) projekt->KontrolaCeniku(missing, "", materials);
+    for (const auto& projekt : projekty) projekt->KontrolaCeniku(missing, "", materials, separators);
     return missing;
 }
 
@@ -25,11 +25,12 @@ TableDialog MissingMaterialTable(const std::vector<CChybiMaterial>& missing)
     return table;
 }
 
-void TestCeniku(Ui& ui, const std::vector<std::unique_ptr<CProjekt>>& projekty, const CMaterialList& materials)
+void TestCeniku(Ui& ui, const std::vector<std::unique_ptr<CProjekt>>& projekty, const CMaterialList& materials,
+                const Separators& separators)
 {
     const WaitCursor wait(ui);
     RunReporting(ui, "TestCeniku", "Chyba", [&] {
-        const std::vector<CChybiMaterial> missing = ChybejiciMaterial(projekty, materials);
+        const std::vector<CChybiMaterial> missing = ChybejiciMaterial(projekty, materials, separators);
         if (!missing.empty()) ui.ShowTable(MissingMaterialTable(missing));
     });
 }

@@ -5,7 +5,10 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "foundation/decimal.h"
 
 namespace belvo {
 
@@ -41,6 +44,11 @@ public:
     // The item that carries `data`, or kNoTreeItem.
     TreeItem Find(const CObject* data) const;
 
+    // The separators with which the labels write numbers: the system locale's, set by the owner
+    // of the tree (',' and ' ' until then).
+    const Separators& NumberSeparators() const { return m_separators; }
+    void SetNumberSeparators(Separators separators) { m_separators = std::move(separators); }
+
 private:
     struct Node {
         bool alive = false;
@@ -52,6 +60,7 @@ private:
     };
     std::vector<Node> m_nodes;  // index = item; slot 0 is the invisible root
     TreeItem m_selected = kNoTreeItem;
+    Separators m_separators;
 };
 
 }  // namespace belvo

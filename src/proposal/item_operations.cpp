@@ -104,7 +104,7 @@ const CMaterial* VyberMaterial(CNavrh& navrh, const CMaterialList& materials, in
     const auto question = std::make_tuple(group, type, mortar);
     if (navrh.ZvolenoNic.contains(question)) return nullptr;
     std::vector<const CMaterial*> candidates;
-    for (const CMaterial& material : materials)
+    for (const CMaterial& material : materials.InGroup(group))
         if (Qualifies(material, group, type, mortar)) candidates.push_back(&material);
     if (candidates.empty()) {
         navrh.ZvolenoNic.insert(question);

@@ -5,17 +5,16 @@
 
 namespace belvo {
 
-const Separators& FamilySeparators()
-{
-    static const Separators czech{",", " "};
-    return czech;
-}
-
 bool MaBitDoplnku(const CMaterial& material, int mask) { return (material.Typ.RoundToInteger() & mask) != 0; }
 
 bool JeZRodiny(const CMaterial& candidate, const CMaterial& brick)
 {
-    return candidate.PatriDoRodiny(brick.ZaklMat, FamilySeparators());
+    return candidate.PatriDoRodiny(brick.ZaklMat);
+}
+
+CMaterialList::Selection ClenoveRodiny(const CMaterialList& materials, const CMaterial& brick)
+{
+    return materials.InFamily(brick.KodRodiny());
 }
 
 const CMaterial* NajdiDoplnek(const CMaterialList& materials, const CMaterial& material, int mask)
@@ -25,18 +24,17 @@ const CMaterial* NajdiDoplnek(const CMaterialList& materials, const CMaterial& m
         // A piece: its base brick is the first brick of type 0 of the same group and variant
         // whose own family code the piece lists.
         base = nullptr;
-        for (const CMaterial& candidate : materials) {
-            if (candidate.Typ.RoundToInteger() == 0 && StejneCislo(candidate.Skupina, material.Skupina) &&
-                candidate.Varianta == material.Varianta && JeZRodiny(material, candidate)) {
+        for (const CMaterial& candidate : materials.InGroup(material.Skupina)) {
+            if (candidate.Typ.RoundToInteger() == 0 && candidate.Varianta == material.Varianta &&
+                JeZRodiny(material, candidate)) {
                 base = &candidate;
                 break;
             }
         }
         if (!base) return nullptr;
     }
-    for (const CMaterial& candidate : materials) {
-        if (MaBitDoplnku(candidate, mask) && StejneCislo(candidate.Skupina, base->Skupina) && candidate.Varianta == base->Varianta &&
-            JeZRodiny(candidate, *base))
+    for (const CMaterial& candidate : ClenoveRodiny(materials, *base)) {
+        if (MaBitDoplnku(candidate, mask) && StejneCislo(candidate.Skupina, base->Skupina) && candidate.Varianta == base->Varianta)
             return &candidate;
     }
     return nullptr;

@@ -4,15 +4,12 @@
 
 #include <cstdint>
 
+#include "catalogue/material_list.h"
 #include "foundation/decimal.h"
 
 namespace belvo {
 
 class CMaterial;
-class CMaterialList;
-
-// The separators with which family codes are read (the program's Czech locale).
-const Separators& FamilySeparators();
 
 // Whether `value` equals the whole number `whole`. Price-list codes are whole numbers, and the
 // scans of the price list test them for every record, so that case avoids the general compare.
@@ -33,6 +30,10 @@ bool MaBitDoplnku(const CMaterial& material, int mask);
 
 // Whether `candidate` belongs to the family of the base brick `brick`.
 bool JeZRodiny(const CMaterial& candidate, const CMaterial& brick);
+
+// The records of the price list that belong to the family of the base brick `brick` (those for
+// which JeZRodiny is true), in list order.
+CMaterialList::Selection ClenoveRodiny(const CMaterialList& materials, const CMaterial& brick);
 
 // The first piece of the family of `material` that carries a type bit of `mask`, with the base
 // brick's group and price variant; null when there is none. When `material` is itself a piece,

@@ -12,7 +12,6 @@
 #include "proposal/item_operations.h"
 #include "walls/doplnek.h"
 #include "walls/okna.h"
-#include "walls/wall_texts.h"
 #include "walls/zed.h"
 
 namespace belvo {
@@ -22,11 +21,6 @@ namespace {
 const CCislo kNula(0);
 const char kPrilisUzka[] = "Zeď je příliš úzká pro aut. návrh překladu";
 const char kNenalezenProSirku[] = "Nenalezen překlad pro šířku otvotu ";
-
-bool IsGroupType(const CMaterial& m, int group, int type)
-{
-    return JeCislo(m.Skupina, group) && JeCislo(m.Typ, type);
-}
 
 // [a ÷ b]: a at one decimal divided by b (one decimal kept), then rounded to a whole number.
 CCislo Courses(CCislo a, const CCislo& b)
@@ -79,8 +73,8 @@ struct LintelJob {
     {
         for (int t : PolystyrenMeziPreklady(thickness, opening.Preklady)) {
             const CMaterial* piece = nullptr;
-            for (const CMaterial& m : materials) {
-                if (IsGroupType(m, kSkupinaPolystyreny, 0) && m.Sirka == CCislo(t)) {
+            for (const CMaterial& m : materials.InGroup(kSkupinaPolystyreny)) {
+                if (JeCislo(m.Typ, 0) && m.Sirka == CCislo(t)) {
                     piece = &m;
                     break;
                 }
@@ -105,7 +99,7 @@ struct LintelJob {
     {
         if (thickness < CCislo(140)) return Refuse(kPrilisUzka);
         const auto lintel = NajdiNosnyPreklad(materials, opening.Sirka, opening.Preklady & kPrekladDelsiUlozeni);
-        if (!lintel) return Refuse(kNenalezenProSirku + FormatCislo(opening.Sirka));
+        if (!lintel) return Refuse(kNenalezenProSirku + opening.Sirka.Format(context.separators));
         if (!AddLoadBearing(lintel->objCislo, CCislo(PocetNosnychPrekladu(thickness, opening.Preklady)))) return;
         if (opening.Preklady & kPrekladPolystyren) AddPolystyrene(lintel->delka);
     }
@@ -114,19 +108,19 @@ struct LintelJob {
     {
         if (thickness < CCislo(80)) return Refuse(kPrilisUzka);
         const auto length = NajdiDelkuPlochych(materials, opening.Sirka);
-        if (!length) return Refuse(kNenalezenProSirku + FormatCislo(opening.Sirka));
+        if (!length) return Refuse(kNenalezenProSirku + opening.Sirka.Format(context.separators));
         bool first = true;
         for (const auto& [width, count] : PlochePreklady(thickness)) {
             const CMaterial* lintel = nullptr;
-            for (const CMaterial& m : materials) {
-                if (IsGroupType(m, kSkupinaPreklady, kTypPrekladPlochy) && m.Delka == *length &&
+            for (const CMaterial& m : materials.InGroup(kSkupinaPreklady)) {
+                if (JeCislo(m.Typ, kTypPrekladPlochy) && m.Delka == *length &&
                     m.Sirka == CCislo(width)) {
                     lintel = &m;
                     break;
                 }
             }
             if (!lintel)
-                return Refuse("Nosny preklad s delkou " + FormatCislo(*length) + "\nnenalezen v číselníku");
+                return Refuse("Nosny preklad s delkou " + length->Format(context.separators) + "\nnenalezen v číselníku");
             PridejPolozkuKladnou(navrh, label, *lintel, n * CCislo(count), kNula, false);
             if (first) ReplaceBricks(*lintel);
             first = false;
@@ -137,7 +131,7 @@ struct LintelJob {
     {
         if (thickness < CCislo(365) - opening.Vylozeni) return Refuse(kPrilisUzka);
         const CMaterial* found = NajdiRoletovyPreklad(materials, opening.Sirka, thickness, opening.Vylozeni);
-        if (!found) return Refuse(kNenalezenProSirku + FormatCislo(opening.Sirka));
+        if (!found) return Refuse(kNenalezenProSirku + opening.Sirka.Format(context.separators));
         const CMaterial* lintel = NajdiMaterial(materials, found->ObjCislo);
         PridejPolozkuKladnou(navrh, label, *lintel, n, kNula, false);
         ReplaceBricks(*lintel);
@@ -228,8 +222,8 @@ std::optional<NalezenyPreklad> NajdiNosnyPreklad(const CMaterialList& materials,
     else required = width + CCislo(500);
 
     const CMaterial* best = nullptr;
-    for (const CMaterial& m : materials) {
-        if (IsGroupType(m, kSkupinaPreklady, kTypPrekladNosny) && m.Delka >= required &&
+    for (const CMaterial& m : materials.InGroup(kSkupinaPreklady)) {
+        if (JeCislo(m.Typ, kTypPrekladNosny) && m.Delka >= required &&
             (!best || m.Delka < best->Delka))
             best = &m;
     }
@@ -241,8 +235,8 @@ std::optional<CCislo> NajdiDelkuPlochych(const CMaterialList& materials, const C
 {
     const CCislo required = width + CCislo(250);
     std::optional<CCislo> best;
-    for (const CMaterial& m : materials) {
-        if (IsGroupType(m, kSkupinaPreklady, kTypPrekladPlochy) && m.Delka >= required && (!best || m.Delka < *best))
+    for (const CMaterial& m : materials.InGroup(kSkupinaPreklady)) {
+        if (JeCislo(m.Typ, kTypPrekladPlochy) && m.Delka >= required && (!best || m.Delka < *best))
             best = m.Delka;
     }
     return best;
@@ -254,8 +248,8 @@ const CMaterial* NajdiRoletovyPreklad(const CMaterialList& materials, const CCis
     const CCislo required = width + CCislo(400);
     const CCislo widest = thickness + vylozeni;
     const CMaterial* taken = nullptr;
-    for (const CMaterial& m : materials) {
-        if (!JeCislo(m.Skupina, kSkupinaRoletovePreklady) || m.Delka < required || m.Sirka > widest) continue;
+    for (const CMaterial& m : materials.InGroup(kSkupinaRoletovePreklady)) {
+        if (m.Delka < required || m.Sirka > widest) continue;
         if (!taken || (m.Delka <= taken->Delka && m.Sirka >= taken->Sirka)) taken = &m;
     }
     return taken;

@@ -79,9 +79,9 @@ void COkna::VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, const 
 }
 
 void COkna::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                           const CMaterialList& materials) const
+                           const CMaterialList& materials, const Separators& separators) const
 {
-    ChildrenKontrolaCeniku(missing, path + "::" + Nazev, materials);
+    ChildrenKontrolaCeniku(missing, path + "::" + Nazev, materials, separators);
 }
 
 }  // namespace belvo

@@ -33,12 +33,11 @@ CCislo PiecesUp(const CCislo& length, const CCislo& pieceHeight)
     return ZaokrouhliNahoru(AtScale(length, 1) / pieceHeight);
 }
 
-// Whether `candidate` is a piece of the family of `brick` with the brick's catalogued height and
+// Whether `candidate`, a member of the family of `brick`, has the brick's catalogued height and
 // price variant and a type bit of `mask` (corner and 135° corner bricks).
 bool IsFamilyPiece(const CMaterial& candidate, const CMaterial& brick, int mask)
 {
-    return MaBitDoplnku(candidate, mask) && StejneCislo(candidate.Vyska, brick.Vyska) && candidate.Varianta == brick.Varianta &&
-           JeZRodiny(candidate, brick);
+    return MaBitDoplnku(candidate, mask) && StejneCislo(candidate.Vyska, brick.Vyska) && candidate.Varianta == brick.Varianta;
 }
 
 void Add(CNavrh& navrh, const std::string& label, const CMaterial& material, const CCislo& quantity)
@@ -94,7 +93,7 @@ void VypocetSekce(const CZed& wall, WallSection& section, CNavrh& navrh, const C
         section.deducted += cornerArea;
         section.netArea -= cornerArea;
         if (wall.VnitrniRohy > kNula) cornerCourses += PiecesUp(height, brickH) * wall.VnitrniRohy;
-        for (const CMaterial& corner : materials) {
+        for (const CMaterial& corner : ClenoveRodiny(materials, brick)) {
             if (!IsFamilyPiece(corner, brick, kTypBitRohova)) continue;
             Add(navrh, label, corner, Whole(cornerCourses * pocet));
             section.deducted += cornerCourses * corner.ModulDelka() * corner.ModulVyska();
@@ -127,7 +126,7 @@ void VypocetSekce(const CZed& wall, WallSection& section, CNavrh& navrh, const C
 
     // 5. 135° corner bricks.
     if (wall.Rohy135 > kNula) {
-        for (const CMaterial& corner : materials) {
+        for (const CMaterial& corner : ClenoveRodiny(materials, brick)) {
             if (!IsFamilyPiece(corner, brick, kTypBitRohova135)) continue;
             const CCislo cornerH = corner.ModulVyska();
             const CCislo q = wall.Rohy135 * PiecesUp(height, cornerH);

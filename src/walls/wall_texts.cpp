@@ -2,16 +2,10 @@
 
 namespace belvo {
 
-std::string FormatCislo(const CCislo& value)
+std::string MaterialTextSeSirkou(const std::string& materialText, const CCislo& otoceni, const CCislo& sirka,
+                                 const Separators& separators)
 {
-    // The Czech separators the program's texts use.
-    static const Separators czech{",", " "};
-    return value.Format(czech);
-}
-
-std::string MaterialTextSeSirkou(const std::string& materialText, const CCislo& otoceni, const CCislo& sirka)
-{
-    if (otoceni >= CCislo(1)) return materialText + " (šířka zdiva " + FormatCislo(sirka) + ")";
+    if (otoceni >= CCislo(1)) return materialText + " (šířka zdiva " + sirka.Format(separators) + ")";
     return materialText;
 }
 

@@ -1,5 +1,4 @@
-// Small texts the wall classes build where no locale is at hand (tree labels, the
-// missing-material report, calculation messages).
+// Small texts of the wall classes for the missing-material report.
 #pragma once
 
 #include <string>
@@ -8,11 +7,9 @@
 
 namespace belvo {
 
-// A number with its own decimals, as the program writes it into such texts.
-std::string FormatCislo(const CCislo& value);
-
 // The material text of the missing-material report: a rotated brick is followed by the wall
-// thickness it was chosen for, " (šířka zdiva 300)".
-std::string MaterialTextSeSirkou(const std::string& materialText, const CCislo& otoceni, const CCislo& sirka);
+// thickness it was chosen for, " (šířka zdiva 300)", written with `separators`.
+std::string MaterialTextSeSirkou(const std::string& materialText, const CCislo& otoceni, const CCislo& sirka,
+                                 const Separators& separators);
 
 }  // namespace belvo

@@ -74,22 +74,22 @@ int CZed::PocetRohu() const
     return 2;
 }
 
-std::string CZed::TreeLabel() const
+std::string CZed::TreeLabel(const Separators& separators) const
 {
-    if (Pocet > CCislo(1)) return Nazev + ", " + FormatCislo(Pocet);
+    if (Pocet > CCislo(1)) return Nazev + ", " + Pocet.Format(separators);
     return Nazev;
 }
 
 void CZed::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                          const CMaterialList& materials) const
+                          const CMaterialList& materials, const Separators& separators) const
 {
     const std::string ownPath = path + "::" + Nazev;
     if (!NajdiMaterialOtoceni(materials, ObjCislo, Otoceni))
-        missing.push_back({Nazev, ObjCislo, MaterialTextSeSirkou(MaterialText, Otoceni, Sirka), ownPath});
-    for (const auto& opening : Okna) opening->KontrolaCeniku(missing, ownPath, materials);
-    for (const auto& slant : Zkoseni) slant->KontrolaCeniku(missing, ownPath, materials);
-    for (const auto& section : Sokly) section->KontrolaCeniku(missing, ownPath, materials);
-    ChildrenKontrolaCeniku(missing, ownPath, materials);
+        missing.push_back({Nazev, ObjCislo, MaterialTextSeSirkou(MaterialText, Otoceni, Sirka, separators), ownPath});
+    for (const auto& opening : Okna) opening->KontrolaCeniku(missing, ownPath, materials, separators);
+    for (const auto& slant : Zkoseni) slant->KontrolaCeniku(missing, ownPath, materials, separators);
+    for (const auto& section : Sokly) section->KontrolaCeniku(missing, ownPath, materials, separators);
+    ChildrenKontrolaCeniku(missing, ownPath, materials, separators);
 }
 
 }  // namespace belvo

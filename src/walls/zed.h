@@ -64,12 +64,12 @@ public:
     // How many ends of the wall are corners: 0, 1 or 2.
     int PocetRohu() const;
 
-    std::string TreeLabel() const override;
+    std::string TreeLabel(const Separators& separators) const override;
     int TreePicture() const override { return 3; }
     void VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, const std::string& label,
                         CalcContext& context) override;
     void KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                        const CMaterialList& materials) const override;
+                        const CMaterialList& materials, const Separators& separators) const override;
 
 private:
     void Vypocet(CNavrh& navrh, const CMaterialList& materials, const std::string& label, CalcContext& context);

@@ -104,12 +104,12 @@ void CZedSokl::VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, con
 }
 
 void CZedSokl::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                              const CMaterialList& materials) const
+                              const CMaterialList& materials, const Separators& separators) const
 {
     const std::string ownPath = path + "::" + Nazev;
     if (!NajdiMaterialOtoceni(materials, ObjCislo, Otoceni))
-        missing.push_back({Nazev, ObjCislo, MaterialTextSeSirkou(MaterialText, Otoceni, SirkaModul), ownPath});
-    ChildrenKontrolaCeniku(missing, ownPath, materials);
+        missing.push_back({Nazev, ObjCislo, MaterialTextSeSirkou(MaterialText, Otoceni, SirkaModul, separators), ownPath});
+    ChildrenKontrolaCeniku(missing, ownPath, materials, separators);
 }
 
 }  // namespace belvo

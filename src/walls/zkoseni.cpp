@@ -30,9 +30,9 @@ void CZkoseni::VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, con
 }
 
 void CZkoseni::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                              const CMaterialList& materials) const
+                              const CMaterialList& materials, const Separators& separators) const
 {
-    ChildrenKontrolaCeniku(missing, path + "::" + Nazev, materials);
+    ChildrenKontrolaCeniku(missing, path + "::" + Nazev, materials, separators);
 }
 
 }  // namespace belvo

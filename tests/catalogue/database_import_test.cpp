@@ -9,6 +9,7 @@
 #include <map>
 
 #include "catalogue/database_queries.h"
+#include "platform/unattended_ui.h"
 
 namespace belvo {
 namespace {
@@ -79,7 +80,7 @@ private:
     bool m_open = false;
 };
 
-class RecordingUi : public Ui {
+class RecordingUi : public UnattendedUi {
 public:
     struct Shown {
         std::string text, caption;
@@ -99,10 +100,6 @@ public:
     {
         return preselected;
     }
-    std::optional<std::string> PromptText(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> OpenFileName(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> SaveFileName(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<Credentials> AskCredentials(const std::string&) override { return {}; }
     void BeginWait() override
     {
         ++waits;

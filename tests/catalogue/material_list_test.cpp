@@ -89,6 +89,51 @@ TEST_F(MaterialListTest, HasGroup)
     EXPECT_TRUE(other.HasGroup(0));
 }
 
+std::vector<std::string> ObjCisla(const CMaterialList::Selection& selection)
+{
+    std::vector<std::string> numbers;
+    for (const CMaterial& m : selection) numbers.push_back(m.ObjCislo);
+    return numbers;
+}
+
+// The group and family lookups give what a walk over the whole list gives, in list order: groups
+// and codes are compared by value, a null group or code counts as 0, a code listed twice in one
+// record names the record once.
+TEST(MaterialList, GroupAndFamilyLookupsMatchAWalkOverTheList)
+{
+    struct Record {
+        const char* objCislo;
+        CCislo skupina;
+        const char* zaklMat;
+    } const records[] = {
+        {"a", CCislo(1), "12"},        {"b", CCislo(90, 1), "12;15"}, {"c", CCislo(15, 1), "15;"},
+        {"d", CCislo(), ""},           {"e", CCislo(1), " 12 ; 12"}, {"f", CCislo(-38), "12.50"},
+        {"g", CCislo(9), "12.5;0"},    {"h", CCislo(1), "12,5"},      {"i", CCislo(0), "abc"},
+    };
+    CMaterialList list;
+    for (const Record& r : records) {
+        auto m = Row(r.objCislo, CCislo(0), r.skupina);
+        m->ZaklMat = r.zaklMat;
+        list.Append(std::move(m));
+    }
+    for (const CCislo& group : {CCislo(1), CCislo(9), CCislo(15, 1), CCislo(0), CCislo(-38), CCislo(2)}) {
+        std::vector<std::string> walked;
+        for (const CMaterial& m : list)
+            if (m.Skupina == group) walked.push_back(m.ObjCislo);
+        EXPECT_EQ(ObjCisla(list.InGroup(group)), walked) << group.Format(Separators{});
+    }
+    for (const char* code : {"12", "12,5", "15", "0", "", "1", "12,50"}) {
+        std::vector<std::string> walked;
+        for (const CMaterial& m : list)
+            if (m.PatriDoRodiny(code)) walked.push_back(m.ObjCislo);
+        EXPECT_EQ(ObjCisla(list.InFamily(CMaterial::CtiKodRodiny(code))), walked) << '"' << code << '"';
+    }
+    EXPECT_EQ(ObjCisla(list.InGroup(CCislo(1))), (std::vector<std::string>{"a", "e", "h"}));
+    EXPECT_EQ(ObjCisla(list.InFamily(CCislo(12))), (std::vector<std::string>{"a", "b", "e"}));
+    EXPECT_EQ(ObjCisla(list.InFamily(CCislo(125, 1))), (std::vector<std::string>{"f", "g", "h"}));
+    EXPECT_EQ(ObjCisla(list.InFamily(CCislo(0))), (std::vector<std::string>{"c", "d", "g", "i"}));
+}
+
 // Every change is seen by the next lookup.
 TEST_F(MaterialListTest, LookupsFollowChanges)
 {
@@ -111,10 +156,19 @@ TEST_F(MaterialListTest, LookupsFollowChanges)
     EXPECT_TRUE(list.HasGroup(600));
     EXPECT_EQ(list.IndexOf("new"), list.size() - 1);
 
+    auto family = Row("fam", 0, CCislo(1));
+    family->ZaklMat = "7";
+    list.Append(std::move(family));
+    EXPECT_EQ(ObjCisla(list.InFamily(CCislo(7))), std::vector<std::string>{"fam"});
+    EXPECT_EQ(ObjCisla(list.InGroup(CCislo(600))), std::vector<std::string>{"new"});
+    list.Remove(list.size() - 1);
+    EXPECT_TRUE(list.InFamily(CCislo(7)).empty());
+
     list.Clear();
     EXPECT_TRUE(list.empty());
     EXPECT_EQ(list.Find("100"), nullptr);
     EXPECT_FALSE(list.HasGroup(1));
+    EXPECT_TRUE(list.InGroup(CCislo(1)).empty());
 }
 
 TEST_F(MaterialListTest, CopyIsDeepAndIndexedOnItsOwn)

@@ -303,17 +303,25 @@ TEST(CMaterial, FamilyMembership)
         {"30", "30", true},
         {"30", "300", false},
         {" 30 ; 44", "44", true},   // spaces are skipped
-        {"12.5;7", "12,5", true},   // pieces use the point, the given code the system separator
-        {"12,5;7", "12,5", false},  // a piece read with the point stops at the comma: 12
-        {"12;15", "abc", false},    // a code of letters is null, no piece is
+        // Codes are data: a point or a comma is the decimal separator, in the list and in the
+        // given code alike, whatever the locale.
+        {"12.5;7", "12,5", true},
+        {"12,5;7", "12,5", true},
+        {"12,5;7", "12.5", true},
+        {"12.5;7", "12", false},
+        {"12,5;7", "12", false},
+        {"12.5.1;7", "12,5", true},  // a second separator ends the code
+        {"12;15", "abc", false},     // a code of letters is null, no piece is
         {"12;15", "15 mm", true},
     };
-    const Separators czech;  // ',' and ' '
     for (const Case& c : cases) {
         CMaterial m;
         m.ZaklMat = c.zaklMat;
-        EXPECT_EQ(m.PatriDoRodiny(c.family, czech), c.expected) << '"' << c.zaklMat << "\" family \"" << c.family << '"';
+        EXPECT_EQ(m.PatriDoRodiny(c.family), c.expected) << '"' << c.zaklMat << "\" family \"" << c.family << '"';
     }
+    CMaterial base;
+    base.ZaklMat = "1 012,50";
+    EXPECT_EQ(base.KodRodiny(), CCislo(10125, 1));
 }
 
 TEST(CMaterial, RowKindsAndTypeBits)

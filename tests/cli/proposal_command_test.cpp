@@ -6,6 +6,7 @@
 #include "app/persistent_classes.h"
 #include "catalogue/price_list_file.h"
 #include "cli/cli_runner.h"
+#include "cli/sample_project.h"
 #include "model/project_file.h"
 #include "model/projekt.h"
 #include "model/skupina.h"
@@ -18,43 +19,17 @@ namespace belvo {
 namespace {
 
 using test::RunCli;
-using test::TempDir;
 
 const std::map<std::string, std::string> kMarch5{{"SOURCE_DATE_EPOCH", "1457168820"}};  // 5.3.2016 09:07 UTC
 
-class ProposalCommand : public ::testing::Test {
+class ProposalCommand : public test::ProposalCommandFiles {
 protected:
-    ProposalCommand()
+    ProposalCommand() : ProposalCommandFiles("dům.kar")
     {
-        TempDir::WriteBytes(settings, "[Setup]\nAutor=nikdo\n");
-        ProjectFile file;
-        file.CenikId = "CZ20160515 14:30 (Kč)/K1";
-        test::Add(file.materials, {"110300", "Cihla 30"});
         auto projekt = std::make_unique<CProjekt>();
-        projekt->Nazev = "Dům\nBrno";
-        projekt->CenikId = file.CenikId;
-        projekt->Autor = "PC~jan";
-        projekt->DPH = CCislo(21);
-        projekt->Sleva = CCislo(0);
-        projekt->Atyp = CCislo(20);
-        auto group = std::make_unique<CSkupina>();
-        group->Nazev = "Přízemí";
-        group->Prvky.push_back(std::make_unique<CSkupina>());
-        projekt->Prvky.push_back(std::move(group));
-        file.projekty.push_back(std::move(projekt));
-        WriteProjectFile(project, file, PersistentClasses());
+        test::FillSampleProject(*projekt).Prvky.push_back(std::make_unique<CSkupina>());
+        WriteFiles("[Setup]\nAutor=nikdo\n", std::move(projekt));
     }
-
-    std::vector<std::string> Args(std::vector<std::string> extra) const
-    {
-        std::vector<std::string> args{"proposal", project, "--settings", settings};
-        args.insert(args.end(), extra.begin(), extra.end());
-        return args;
-    }
-
-    TempDir dir;
-    std::string project = dir.File("dům.kar");
-    std::string settings = dir.File("belvo.ini");
 };
 
 TEST_F(ProposalCommand, ProjectOfGroupsGivesAnEmptyProposalAsJson)
@@ -62,26 +37,7 @@ TEST_F(ProposalCommand, ProjectOfGroupsGivesAnEmptyProposalAsJson)
     const auto result = RunCli(Args({"--format", "json"}), kMarch5);
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out, R"json({
-  "Jmeno": "Dům",
-  "CelyProjekt": 1,
-  "Poselstvi": "",
-  "Titulek": "Návrh materiálu pro Dům",
-  "SDPH": 0,
-  "DPH": "21",
-  "SlevaVse": "0",
-  "Rezerva": 0,
-  "DopravaCenaKm": null,
-  "DopravaKm": null,
-  "DopravaCena": "0",
-  "Datum": "5.3.2016 09:07",
-  "Cenik": "CZ20160515 14:30 (Kč)/K1",
-  "Nazev": "",
-  "Autor": "PC~jan",
-  "JmenoRadek2": "Brno",
-  "Atyp": "20",
-  "Zrychleny": 0,
-  "messages": [],
+    EXPECT_EQ(result.out, test::kSampleProposalJsonHead + std::string(R"json(  "messages": [],
   "Polozky": [],
   "Palety": [],
   "totals": {
@@ -104,7 +60,7 @@ TEST_F(ProposalCommand, ProjectOfGroupsGivesAnEmptyProposalAsJson)
     "HmotnostBrutto": "0"
   }
 }
-)json");
+)json"));
 }
 
 TEST_F(ProposalCommand, SameInputAndEpochGiveTheSameBytes)

@@ -13,6 +13,7 @@
 #include "app/persistent_classes.h"
 #include "catalogue/material_codes.h"
 #include "cli/cli_runner.h"
+#include "cli/sample_project.h"
 #include "model/project_file.h"
 #include "model/projekt.h"
 #include "model/skupina.h"
@@ -58,42 +59,19 @@ std::string ReadBytes(const std::string& path)
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-class ProposalFiles : public ::testing::Test {
+class ProposalFiles : public test::ProposalCommandFiles {
 protected:
-    ProposalFiles()
+    ProposalFiles() : ProposalCommandFiles("dum.kar")
     {
-        TempDir::WriteBytes(settings, "[Setup]\nIdNavrhu=41\n");
-        ProjectFile file;
-        file.CenikId = "CZ20160515 14:30 (Kč)/K1";
-        test::Add(file.materials, {"110300", "Cihla 30"});
         auto projekt = std::make_unique<CProjekt>();
-        projekt->Nazev = "Dům\nBrno";
+        test::FillSampleProject(*projekt);
         projekt->Vznik = "1.2.2016";
-        projekt->CenikId = file.CenikId;
         projekt->Autor = "Kancelar";
-        projekt->DPH = CCislo(21);
-        projekt->Sleva = CCislo(0);
-        projekt->Atyp = CCislo(20);
         projekt->DopravaCena = CCislo(50000, 2);
         projekt->DopravaKm = CCislo(20);
         projekt->DopravaCenaKm = CCislo(2500, 2);
-        auto group = std::make_unique<CSkupina>();
-        group->Nazev = "Přízemí";
-        projekt->Prvky.push_back(std::move(group));
-        file.projekty.push_back(std::move(projekt));
-        WriteProjectFile(project, file, PersistentClasses());
+        WriteFiles("[Setup]\nIdNavrhu=41\n", std::move(projekt));
     }
-
-    std::vector<std::string> Args(std::vector<std::string> extra) const
-    {
-        std::vector<std::string> args{"proposal", project, "--settings", settings};
-        args.insert(args.end(), extra.begin(), extra.end());
-        return args;
-    }
-
-    TempDir dir;
-    std::string project = dir.File("dum.kar");
-    std::string settings = dir.File("belvo.ini");
 };
 
 TEST_F(ProposalFiles, XmlTakesTheNextNumberAndPassesXmllint)

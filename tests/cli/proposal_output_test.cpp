@@ -6,6 +6,7 @@
 
 #include "app/memory_settings_store.h"
 #include "cli/proposal_output.h"
+#include "cli/sample_project.h"
 #include "model/projekt.h"
 #include "model/skupina.h"
 #include "proposal/navrh.h"
@@ -20,26 +21,7 @@ namespace {
 
 using test::CTestPrvek;
 
-const char* const kExpectedJson = R"json({
-  "Jmeno": "Dům",
-  "CelyProjekt": 1,
-  "Poselstvi": "",
-  "Titulek": "Návrh materiálu pro Dům",
-  "SDPH": 0,
-  "DPH": "21",
-  "SlevaVse": "0",
-  "Rezerva": 0,
-  "DopravaCenaKm": null,
-  "DopravaKm": null,
-  "DopravaCena": "0",
-  "Datum": "5.3.2016 09:07",
-  "Cenik": "CZ20160515 14:30 (Kč)/K1",
-  "Nazev": "",
-  "Autor": "PC~jan",
-  "JmenoRadek2": "Brno",
-  "Atyp": "20",
-  "Zrychleny": 0,
-  "messages": [
+const std::string kExpectedJson = test::kSampleProposalJsonHead + std::string(R"json(  "messages": [
     {
       "caption": "Chyba",
       "text": "Material s obj.číslem 999999\nnenalezen v číselníku"
@@ -143,7 +125,7 @@ const char* const kExpectedJson = R"json({
     "HmotnostBrutto": "12250"
   }
 }
-)json";
+)json");
 
 class ProposalOutput : public ::testing::Test {
 protected:
@@ -153,20 +135,12 @@ protected:
         test::Add(materials, brick);
         test::MaterialSpec anchor{"910001", "Kotva", 91, 0, CCislo(0), CCislo(250, 2), CCislo(250, 2), ""};
         test::Add(materials, anchor);
-        projekt.Nazev = "Dům\nBrno";
-        projekt.CenikId = "CZ20160515 14:30 (Kč)/K1";
-        projekt.Autor = "PC~jan";
-        projekt.DPH = CCislo(21);
-        projekt.Sleva = CCislo(0);
-        projekt.Atyp = CCislo(20);
+        CSkupina& group = test::FillSampleProject(projekt);
         projekt.DopravaCena = CCislo(0);
-        auto group = std::make_unique<CSkupina>();
-        group->Nazev = "Přízemí";
-        group->Prvky.push_back(std::make_unique<CTestPrvek>(
+        group.Prvky.push_back(std::make_unique<CTestPrvek>(
             "Zeď 1", std::vector<CTestPrvek::Contribution>{{"110300", CCislo(9495, 1)}, {"999999", CCislo(1)}}));
-        group->Prvky.push_back(std::make_unique<CTestPrvek>(
+        group.Prvky.push_back(std::make_unique<CTestPrvek>(
             "Kotvy", std::vector<CTestPrvek::Contribution>{{"910001", CCislo(12)}}));
-        projekt.Prvky.push_back(std::move(group));
     }
 
     std::string Json()
@@ -185,7 +159,7 @@ protected:
     CProjekt projekt;
     ScriptedUi ui;
     MemorySettingsStore store;
-    CalcContext context{ui, store};
+    CalcContext context{ui, store, Separators{}};
     SummarySettings settings;
     std::unique_ptr<CNavrh> navrh;
     std::unique_ptr<SummaryModel> summary;

@@ -23,7 +23,7 @@ class ElementTest : public ::testing::Test {
 protected:
     ScriptedUi ui;
     MemorySettingsStore settings;
-    CalcContext context{ui, settings};
+    CalcContext context{ui, settings, Separators{}};
     CMaterialList materials;
     CNavrh navrh;
 

@@ -75,7 +75,7 @@ TEST_F(MaterialCheckTest, MissingMaterialsAreListedWithTheirPath)
     paving.Prvky.push_back(std::move(lintels));
 
     std::vector<CChybiMaterial> missing;
-    paving.KontrolaCeniku(missing, "Dům::Přízemí", materials);
+    paving.KontrolaCeniku(missing, "Dům::Přízemí", materials, context.separators);
     ASSERT_EQ(missing.size(), 2u);
     EXPECT_EQ(missing[0], (CChybiMaterial{"Stříška", "S9", "S9 stříška", "Dům::Přízemí::Terasa::Stříška"}));
     EXPECT_EQ(missing[1], (CChybiMaterial{"Překlad", "P9", "P9 překlad", "Dům::Přízemí::Terasa::Překlad"}));
@@ -100,7 +100,7 @@ TEST_F(MaterialCheckTest, EveryElementChecksItsOwnMaterial)
 
     for (const auto& element : elements) {
         std::vector<CChybiMaterial> missing;
-        element->KontrolaCeniku(missing, "P", materials);
+        element->KontrolaCeniku(missing, "P", materials, context.separators);
         ASSERT_EQ(missing.size(), 1u) << element->Nazev;
         EXPECT_EQ(missing[0].Nadpolozky, "P::" + element->Nazev);
         EXPECT_EQ(missing[0].Material, "X text");

@@ -130,7 +130,7 @@ TEST_F(ProjectTreeWalks, InsertIntoTheTreeWithLabelsAndPictures)
 TEST_F(ProjectTreeWalks, MissingMaterialsCarryTheirPaths)
 {
     std::vector<CChybiMaterial> missing;
-    projekt.KontrolaCeniku(missing, "ignored", materials);
+    projekt.KontrolaCeniku(missing, "ignored", materials, Separators{});
     EXPECT_EQ(missing, (std::vector<CChybiMaterial>{{"Zeď 1", "999", "999", "Dům::Přízemí::Zeď 1"},
                                                     {"Obklad", "777", "777", "Dům::Přízemí::Koupelna::Obklad"},
                                                     {"Komín", "888", "888", "Dům::Komín"}}));

@@ -21,7 +21,8 @@ using test::CTestPrvek;
 // An element whose check fails, as a damaged element could.
 class BrokenCheck : public CTestPrvek {
 public:
-    void KontrolaCeniku(std::vector<CChybiMaterial>&, const std::string&, const CMaterialList&) const override
+    void KontrolaCeniku(std::vector<CChybiMaterial>&, const std::string&, const CMaterialList&,
+                        const Separators&) const override
     {
         throw std::runtime_error("kontrola selhala");
     }
@@ -49,7 +50,7 @@ protected:
 
 TEST_F(TestCenikuTest, ReportsEveryMissingMaterialWithItsPath)
 {
-    TestCeniku(ui, projekty, materials);
+    TestCeniku(ui, projekty, materials, Separators{});
     EXPECT_THAT(ui.messages, IsEmpty());
     EXPECT_EQ(ui.waitCount, 1);
     ASSERT_EQ(ui.tables.size(), 1u);
@@ -69,7 +70,7 @@ TEST_F(TestCenikuTest, NothingMissingShowsNothing)
 {
     test::Add(materials, {.objCislo = "999", .nazev = "Věncovka"});
     test::Add(materials, {.objCislo = "888", .nazev = "Komínová tvárnice"});
-    TestCeniku(ui, projekty, materials);
+    TestCeniku(ui, projekty, materials, Separators{});
     EXPECT_THAT(ui.tables, IsEmpty());
     EXPECT_THAT(ui.messages, IsEmpty());
 }
@@ -77,7 +78,7 @@ TEST_F(TestCenikuTest, NothingMissingShowsNothing)
 TEST_F(TestCenikuTest, AFailingCheckIsReportedAndNothingShown)
 {
     AddChild(*projekty[0], std::make_unique<BrokenCheck>());
-    TestCeniku(ui, projekty, materials);
+    TestCeniku(ui, projekty, materials, Separators{});
     EXPECT_THAT(ui.tables, IsEmpty());
     EXPECT_THAT(ui.MessageLines(), ElementsAre("Karno: kontrola selhala", "Chyba: TestCeniku"));
     EXPECT_EQ(ui.waitDepth, 0);

@@ -80,7 +80,6 @@ TEST_F(DemoPriceListTest, HasRotatedRowsAndEveryPriceVariant)
 
 TEST_F(DemoPriceListTest, BrickFamiliesHaveTheirCompanionPieces)
 {
-    const Separators separators;
     // The bits of the pieces that complete each base brick of rotation 0 (per price variant).
     std::map<std::string, int> bitsOf;
     for (const CMaterial& base : demo->materials) {
@@ -88,7 +87,7 @@ TEST_F(DemoPriceListTest, BrickFamiliesHaveTheirCompanionPieces)
         int bits = 0;
         for (const CMaterial& piece : demo->materials)
             if (piece.Skupina == CCislo(1) && piece.Typ != CCislo(0) && piece.Varianta == base.Varianta &&
-                piece.PatriDoRodiny(base.ZaklMat, separators))
+                piece.PatriDoRodiny(base.ZaklMat))
                 bits |= static_cast<int>(piece.Typ.RoundToInteger());
         bitsOf[base.ObjCislo] = bits;
     }

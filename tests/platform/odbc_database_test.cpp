@@ -4,8 +4,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "foundation/utf8.h"
 #include "platform/odbc/odbc_text.h"
 #include "platform/odbc_sandbox.h"
+#include "platform/unattended_ui.h"
 
 namespace belvo {
 namespace {
@@ -14,7 +16,7 @@ using test::OdbcSandbox;
 using ::testing::HasSubstr;
 
 // Answers the data-source choice with a fixed line and records what it was offered.
-class ChoosingUi : public Ui {
+class ChoosingUi : public UnattendedUi {
 public:
     std::optional<std::size_t> answer;
     std::vector<std::string> offered;
@@ -28,12 +30,6 @@ public:
         offered = lines;
         return answer;
     }
-    std::optional<std::string> PromptText(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> OpenFileName(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> SaveFileName(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<Credentials> AskCredentials(const std::string&) override { return {}; }
-    void BeginWait() override {}
-    void EndWait() override {}
 };
 
 std::vector<std::vector<std::string>> ReadAll(Database& db, const std::string& sql)

@@ -36,16 +36,9 @@ protected:
         navrh.DopravaKm = D("20");
         navrh.DopravaCenaKm = D("25.00");
         navrh.Poselstvi = "Dodání do 14 dnů.\nDěkujeme.";
-        source = testing::MakeSource(navrh);
-        source.project.lastXmlName = "Novák-7-dum.kar.xml";
-        SummaryTotals& t = source.totals;
-        t.MaterialCelkemBezDPH = D("11400.00");
-        t.MaterialCelkemSDPH = D("13794.00");
-        t.CelkemBezDPH = D("14600.0");
-        t.CelkemSDPH = D("17666.0");
-        t.HmotnostBrutto = D("10025");
-        t.DopravaBezDPH = D("500.00");
-        t.DopravaSDPH = D("605.0000");
+        source = testing::MakeSampleSource(navrh);
+        source.totals.DopravaBezDPH = D("500.00");
+        source.totals.DopravaSDPH = D("605.0000");
     }
 
     std::string Page() const { return BuildHtmlPage(source, options); }

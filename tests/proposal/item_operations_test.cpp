@@ -29,7 +29,7 @@ protected:
     CNavrh navrh;
     ScriptedUi ui;
     MemorySettingsStore settings;
-    CalcContext context{ui, settings};
+    CalcContext context{ui, settings, Separators{}};
 };
 
 TEST_F(ItemOperations, EqualMaterialAndLabelMergeOtherwiseNewItems)

@@ -116,4 +116,19 @@ inline OutputSource MakeSource(CNavrh& navrh)
     return source;
 }
 
+// MakeSource with the totals of the page and the printed report that the output tests check
+// (material 11 400.00 without VAT, 10 025 kg), and the name of the last XML export.
+inline OutputSource MakeSampleSource(CNavrh& navrh)
+{
+    OutputSource source = MakeSource(navrh);
+    source.project.lastXmlName = "Novák-7-dum.kar.xml";
+    SummaryTotals& t = source.totals;
+    t.MaterialCelkemBezDPH = D("11400.00");
+    t.MaterialCelkemSDPH = D("13794.00");
+    t.CelkemBezDPH = D("14600.0");
+    t.CelkemSDPH = D("17666.0");
+    t.HmotnostBrutto = D("10025");
+    return source;
+}
+
 }  // namespace belvo::testing

@@ -68,14 +68,7 @@ protected:
     ReportTest()
     {
         testing::FillProposal(navrh);
-        source = testing::MakeSource(navrh);
-        source.project.lastXmlName = "Novák-7-dum.kar.xml";
-        SummaryTotals& t = source.totals;
-        t.MaterialCelkemBezDPH = D("11400.00");
-        t.MaterialCelkemSDPH = D("13794.00");
-        t.CelkemBezDPH = D("14600.0");
-        t.CelkemSDPH = D("17666.0");
-        t.HmotnostBrutto = D("10025");
+        source = testing::MakeSampleSource(navrh);
     }
 
     int Print()

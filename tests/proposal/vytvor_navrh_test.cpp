@@ -60,7 +60,7 @@ protected:
     CProjekt projekt;
     ScriptedUi ui;
     MemorySettingsStore settings;
-    CalcContext context{ui, settings};
+    CalcContext context{ui, settings, Separators{}};
 };
 
 TEST_F(ProposalComputation, EmptyProjectGivesAnEmptyProposalWithItsParameters)

@@ -51,12 +51,12 @@ void CTestPrvek::VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, c
 }
 
 void CTestPrvek::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,
-                                const CMaterialList& materials) const
+                                const CMaterialList& materials, const Separators& separators) const
 {
     const std::string own = path + "::" + Nazev;
     for (const Contribution& c : contributions)
         if (NajdiMaterial(materials, c.objCislo) == nullptr) missing.push_back({Nazev, c.objCislo, c.objCislo, own});
-    ChildrenKontrolaCeniku(missing, own, materials);
+    ChildrenKontrolaCeniku(missing, own, materials, separators);
 }
 
 const ClassRegistry& TestClasses()

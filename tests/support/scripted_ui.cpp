@@ -1,20 +1,10 @@
 #include "support/scripted_ui.h"
 
+#include "platform/unattended_ui.h"
+
 namespace belvo {
 
 namespace {
-Answer FirstButton(MessageButtons buttons)
-{
-    switch (buttons) {
-    case MessageButtons::Ok:
-    case MessageButtons::OkCancel: return Answer::Ok;
-    case MessageButtons::YesNo:
-    case MessageButtons::YesNoCancel: return Answer::Yes;
-    case MessageButtons::RetryCancel: return Answer::Cancel;  // never loop on an unscripted retry
-    }
-    return Answer::Ok;
-}
-
 template <class T>
 std::optional<T> Take(std::deque<std::optional<T>>& queue)
 {
@@ -29,7 +19,7 @@ Answer ScriptedUi::Message(const std::string& text, const std::string& caption, 
                            MessageButtons buttons)
 {
     messages.push_back({text, caption, icon, buttons});
-    if (answers.empty()) return FirstButton(buttons);
+    if (answers.empty()) return UnattendedAnswer(buttons);
     const Answer answer = answers.front();
     answers.pop_front();
     return answer;

@@ -1,6 +1,6 @@
 // ScriptedUi: the test double of Ui. It records every message and every question, and answers
 // from queues that a test fills beforehand; with an empty queue it gives a neutral answer (the
-// first button, the preselected line, cancel for prompts and dialogs).
+// unattended answer of a message box, the preselected line, cancel for prompts and dialogs).
 #pragma once
 
 #include <cstddef>

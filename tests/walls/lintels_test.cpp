@@ -179,6 +179,27 @@ TEST_F(Lintels, FlatLintelRefusals)
                                                            "Zeď 1: Nosny preklad s delkou 1500\nnenalezen v číselníku"}));
 }
 
+// The numbers of the messages are written with the locale's separators.
+TEST_F(Lintels, RefusalsWriteNumbersWithTheLocaleSeparators)
+{
+    PutFlat("P1500-145", 145, 1500);
+    struct Case {
+        Separators separators;
+        const char* expected;
+    } const cases[] = {
+        {{",", " "}, "Zeď 1: Nenalezen překlad pro šířku otvotu 1300,5"},
+        {{".", ","}, "Zeď 1: Nenalezen překlad pro šířku otvotu 1300.5"},
+    };
+    for (const Case& c : cases) {
+        context.separators = c.separators;
+        ui.messages.clear();
+        auto wall = WallWithWindow(300, 1300, kPrekladPloche);
+        wall->Okna[0]->Sirka = CCislo(13005, 1);
+        EXPECT_EQ(LintelItems(*wall), Quantities{});
+        EXPECT_EQ(ui.MessageLines(), std::vector<std::string>{c.expected});
+    }
+}
+
 TEST_F(Lintels, FlatLintelAsHighAsACourseReplacesIt)
 {
     PutFlat("P238", 145, 1500, 238);  // module 250

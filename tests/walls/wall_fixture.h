@@ -120,7 +120,7 @@ protected:
     CMaterialList materials;
     ScriptedUi ui;
     MemorySettingsStore settings;
-    CalcContext context{ui, settings};
+    CalcContext context{ui, settings, Separators{}};
     std::unique_ptr<CNavrh> navrh;
 };
 

@@ -142,6 +142,18 @@ TEST(WallTree, WallShowsItsCountAndNotWhatItOwns)
     EXPECT_EQ(tree.Children(item).size(), 1u);
 }
 
+// The count in the label is written with the separators of the tree (the system locale's).
+TEST(WallTree, LabelWritesTheCountWithTheTreeSeparators)
+{
+    auto wall = Wall(300, 5000, 2500);
+    wall->Pocet = CCislo(25, 1);
+    ProjectTree czech;
+    EXPECT_EQ(czech.Text(wall->VlozDoStromu(czech, kNoTreeItem)), "Zeď 1, 2,5");
+    ProjectTree english;
+    english.SetNumberSeparators({".", ","});
+    EXPECT_EQ(english.Text(wall->VlozDoStromu(english, kNoTreeItem)), "Zeď 1, 2.5");
+}
+
 class WallCheck : public test::WallTest {};
 
 TEST_F(WallCheck, MissingBricksOfTheWallItsPlinthsAndItsChildren)
@@ -160,13 +172,24 @@ TEST_F(WallCheck, MissingBricksOfTheWallItsPlinthsAndItsChildren)
     wall->Prvky.push_back(Wall(300, 1000, 1000, "Z"));
 
     std::vector<CChybiMaterial> records;
-    wall->KontrolaCeniku(records, "Dům::Přízemí", materials);
+    wall->KontrolaCeniku(records, "Dům::Přízemí", materials, context.separators);
     EXPECT_EQ(records, (std::vector<CChybiMaterial>{
                            {"Zeď 1", "X", "Cihla X (šířka zdiva 300)", "Dům::Přízemí::Zeď 1"},
                            {"Zeď 1", "Y", "Cihla Y", "Dům::Přízemí::Zeď 1::Okno::Zeď 1"},
                            {"Sokl", "SX", "Cihla SX (šířka zdiva 375)", "Dům::Přízemí::Zeď 1::Sokl"},
                            {"Zeď 1", "Z", "Cihla Z", "Dům::Přízemí::Zeď 1::Zeď 1"},
                        }));
+}
+
+TEST_F(WallCheck, WallThicknessIsWrittenWithTheGivenSeparators)
+{
+    auto wall = Wall(300, 5000, 2500, "X");
+    wall->Otoceni = CCislo(1);
+    wall->Sirka = CCislo(3625, 1);
+    std::vector<CChybiMaterial> records;
+    wall->KontrolaCeniku(records, "Dům", materials, Separators{".", ","});
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].Material, "Cihla X (šířka zdiva 362.5)");
 }
 
 }  // namespace

@@ -1,51 +1,9 @@
 #include "platform/odbc/odbc_text.h"
 
 #include "foundation/cp1250.h"
+#include "foundation/utf8.h"
 
 namespace belvo {
-
-namespace {
-
-// Length of the valid UTF-8 sequence at text[pos], or 0 when none starts there.
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(pos);
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;   // no overlong forms
-        if (lead == 0xED) high = 0x9F;  // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
-    } else {
-        return 0;
-    }
-    if (pos + length > text.size()) return 0;
-    if (byte(pos + 1) < low || byte(pos + 1) > high) return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byte(pos + i) < 0x80 || byte(pos + i) > 0xBF) return 0;
-    return length;
-}
-
-}  // namespace
-
-bool IsValidUtf8(std::string_view text)
-{
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = Utf8SequenceLength(text, pos);
-        if (length == 0) return false;
-        pos += length;
-    }
-    return true;
-}
 
 std::string OdbcTextToUtf8(std::string_view text)
 {

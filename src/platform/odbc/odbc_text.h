@@ -6,9 +6,6 @@
 
 namespace belvo {
 
-// Whether the bytes form valid UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF).
-bool IsValidUtf8(std::string_view text);
-
 // A driver's text as UTF-8: valid UTF-8 is taken as it is; anything else comes from a database
 // kept in the maker's Windows code page and is read as Windows-1250.
 std::string OdbcTextToUtf8(std::string_view text);

@@ -6,6 +6,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QPdfWriter>
 #include <QPrinter>
 
 #include <algorithm>
@@ -163,12 +164,14 @@ void PainterCanvas::DrawImage(const CanvasImage& image, const CanvasRect& box)
     m_painter.drawImage(ToRect(box), decoded);
 }
 
-void PrintDocument(QPrinter& printer, PagedDocument& document)
+namespace {
+
+// Draws every page of the document on a paged device; `name` is what a failure names.
+void PrintPages(QPagedPaintDevice& device, const std::string& name, PagedDocument& document)
 {
     QPainter painter;
-    if (!painter.begin(&printer))
-        throw FileError(printer.outputFileName().toStdString(), "tiskárnu nelze otevřít");
-    PainterCanvas canvas(painter, printer);
+    if (!painter.begin(&device)) throw FileError(name, "tiskárnu nelze otevřít");
+    PainterCanvas canvas(painter, device);
     struct EndJob {
         PagedDocument& doc;
         QPainter& painter;
@@ -180,10 +183,16 @@ void PrintDocument(QPrinter& printer, PagedDocument& document)
     } endJob{document, painter};
     const int pages = document.Begin(canvas);
     for (int page = 1; page <= pages; ++page) {
-        if (page > 1 && !printer.newPage())
-            throw FileError(printer.outputFileName().toStdString(), "další stránku nelze začít");
+        if (page > 1 && !device.newPage()) throw FileError(name, "další stránku nelze začít");
         document.PrintPage(canvas, page);
     }
+}
+
+}  // namespace
+
+void PrintDocument(QPrinter& printer, PagedDocument& document)
+{
+    PrintPages(printer, printer.outputFileName().toStdString(), document);
 }
 
 void WritePdf(const std::string& path, PagedDocument& document)
@@ -194,14 +203,15 @@ void WritePdf(const std::string& path, PagedDocument& document)
     fs::path temp = target;
     temp += ".tmp";
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(temp.string()));
-        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                          QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-        printer.setCreator(QStringLiteral("Belvo"));
+        // A PDF writer rather than a printer: it needs no print-system plugin, so writing a PDF
+        // works the same on a machine without a print system.
+        QPdfWriter writer(QString::fromStdString(temp.string()));
+        writer.setResolution(1200);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        writer.setCreator(QStringLiteral("Belvo"));
         try {
-            PrintDocument(printer, document);
+            PrintPages(writer, path, document);
         } catch (...) {
             std::error_code ignored;
             fs::remove(temp, ignored);
