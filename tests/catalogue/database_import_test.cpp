@@ -10,30 +10,14 @@
 
 #include "catalogue/database_queries.h"
 #include "platform/unattended_ui.h"
+#include "support/rows_result_set.h"
 
 namespace belvo {
 namespace {
 
 using ::testing::HasSubstr;
-using Rows = std::vector<std::vector<std::string>>;
-
-class RowsDouble : public ResultSet {
-public:
-    RowsDouble(Rows rows, std::size_t columns) : m_rows(std::move(rows)), m_columns(columns) {}
-    std::size_t ColumnCount() const override { return m_columns; }
-    bool Fetch(std::vector<std::string>& row) override
-    {
-        if (m_next >= m_rows.size()) return false;
-        row = m_rows[m_next++];
-        row.resize(m_columns);
-        return true;
-    }
-
-private:
-    Rows m_rows;
-    std::size_t m_columns;
-    std::size_t m_next = 0;
-};
+using test::Rows;
+using test::RowsResultSet;
 
 // Answers each of the import's statements with the rows given for it; any other statement,
 // and a statement marked as failing, raise the database error.
@@ -66,7 +50,7 @@ public:
                                                      : kMaterialColumnCount;
         if (columns) width = columns;
         const auto found = answers.find(sql);
-        return std::make_unique<RowsDouble>(found == answers.end() ? Rows{} : found->second, width);
+        return std::make_unique<RowsResultSet>(found == answers.end() ? Rows{} : found->second, width);
     }
     void Close() override
     {

@@ -8,6 +8,7 @@
 #include "catalogue/database_queries.h"
 #include "catalogue/price_list_file.h"
 #include "model/document_fixture.h"
+#include "support/rows_result_set.h"
 
 namespace belvo {
 namespace {
@@ -33,7 +34,7 @@ public:
     std::unique_ptr<ResultSet> Query(const std::string& sql) override
     {
         if (failQueries) throw DatabaseError("no such table: vyrobky (SQLSTATE HY000)");
-        Rows rows;
+        test::Rows rows;
         std::size_t columns = kMaterialColumnCount;
         if (sql == kPriceListQuery) {
             rows = {{"SK", "EUR", ""}};
@@ -45,29 +46,11 @@ public:
                      "30", "1", "0", "1", "29", "0", "25", "290", "220", "Paleta", "PAL-02",
                      "", "CIH", "OBA", "", "0", "0", "0", "0", "0"}};
         }
-        return std::make_unique<RowsResult>(std::move(rows), columns);
+        return std::make_unique<test::RowsResultSet>(std::move(rows), columns);
     }
     void Close() override { m_open = false; }
 
 private:
-    using Rows = std::vector<std::vector<std::string>>;
-    class RowsResult : public ResultSet {
-    public:
-        RowsResult(Rows rows, std::size_t columns) : m_rows(std::move(rows)), m_columns(columns) {}
-        std::size_t ColumnCount() const override { return m_columns; }
-        bool Fetch(std::vector<std::string>& row) override
-        {
-            if (m_next >= m_rows.size()) return false;
-            row = m_rows[m_next++];
-            row.resize(m_columns);
-            return true;
-        }
-
-    private:
-        Rows m_rows;
-        std::size_t m_columns;
-        std::size_t m_next = 0;
-    };
     bool m_open = false;
 };
 
