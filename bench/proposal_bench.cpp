@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/memory_settings_store.h"
+#include "settings/memory_settings_store.h"
 #include "catalogue/material.h"
 #include "catalogue/material_list.h"
 #include "model/element.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/memory_settings_store.h"
+#include "settings/memory_settings_store.h"
 #include "catalogue/material_codes.h"
 #include "catalogue/material_list.h"
 #include "model/projekt.h"

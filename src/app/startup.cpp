@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
 #include "app/command_line.h"
-#include "app/settings_keys.h"
+#include "settings/settings_keys.h"
 #include "model/belvo_doc.h"
 
 namespace belvo {

@@ -10,7 +10,7 @@
 #include "foundation/archive.h"
 #include "platform/database.h"
 #include "platform/http_client.h"
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 #include "platform/system_info.h"
 #include "platform/ui.h"
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/settings_keys.h"
+#include "settings/settings_keys.h"
 #include "catalogue/database_import.h"
 #include "catalogue/price_list_label.h"
 #include "catalogue/price_list_paths.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "app/settings_keys.h"
+#include "settings/settings_keys.h"
 #include "catalogue/price_list_label.h"
 #include "foundation/file_path.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/settings_keys.h"
+#include "settings/settings_keys.h"
 #include "catalogue/price_list_label.h"
 #include "catalogue/price_list_paths.h"
 #include "catalogue/web_address.h"

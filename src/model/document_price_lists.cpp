@@ -1,6 +1,6 @@
 // The price-list commands of the document: they hand the document's price list to the
 // price-list operations and check the projects against what those load.
-#include "app/settings_keys.h"
+#include "settings/settings_keys.h"
 #include "catalogue/database_import.h"
 #include "catalogue/price_list_label.h"
 #include "catalogue/price_list_loading.h"

@@ -1,6 +1,6 @@
 #include "model/projekt.h"
 
-#include "app/settings_keys.h"
+#include "settings/settings_keys.h"
 #include "catalogue/price_list_label.h"
 #include "foundation/report_failure.h"
 #include "platform/system_info.h"

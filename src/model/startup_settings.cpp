@@ -1,7 +1,7 @@
 #include "model/startup_settings.h"
 
-#include "app/settings_keys.h"
-#include "app/version.h"
+#include "settings/settings_keys.h"
+#include "settings/version.h"
 
 namespace belvo {
 

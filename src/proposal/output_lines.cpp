@@ -1,6 +1,6 @@
 #include "proposal/output_lines.h"
 
-#include "app/settings_keys.h"
+#include "settings/settings_keys.h"
 #include "proposal/navrh.h"
 
 namespace belvo {

@@ -1,6 +1,6 @@
 #include "proposal/summary_settings.h"
 
-#include "app/settings_keys.h"
+#include "settings/settings_keys.h"
 #include "catalogue/price_list_label.h"
 
 namespace belvo {

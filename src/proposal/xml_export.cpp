@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "app/settings_keys.h"
+#include "settings/settings_keys.h"
 #include "catalogue/price_list_label.h"
 #include "platform/ui.h"
 #include "proposal/navrh.h"

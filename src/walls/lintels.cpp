@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "app/settings_keys.h"
+#include "settings/settings_keys.h"
 #include "catalogue/material.h"
 #include "catalogue/material_codes.h"
 #include "catalogue/material_list.h"

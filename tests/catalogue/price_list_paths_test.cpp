@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/memory_settings_store.h"
+#include "settings/memory_settings_store.h"
 
 namespace belvo {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "app/memory_settings_store.h"
+#include "settings/memory_settings_store.h"
 #include "cli/proposal_output.h"
 #include "cli/sample_project.h"
 #include "model/projekt.h"

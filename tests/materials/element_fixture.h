@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/memory_settings_store.h"
+#include "settings/memory_settings_store.h"
 #include "catalogue/material.h"
 #include "catalogue/material_list.h"
 #include "foundation/decimal.h"

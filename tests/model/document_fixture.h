@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/memory_settings_store.h"
+#include "settings/memory_settings_store.h"
 #include "model/belvo_doc.h"
 #include "model/project_file.h"
 #include "model/projekt.h"

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/settings_keys.h"
+#include "settings/settings_keys.h"
 #include "catalogue/price_list_file.h"
 #include "model/document_fixture.h"
 #include "support/memory_archive.h"

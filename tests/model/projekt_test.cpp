@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/memory_settings_store.h"
+#include "settings/memory_settings_store.h"
 #include "catalogue/material.h"
 #include "model/element_path.h"
 #include "model/najdi_material.h"

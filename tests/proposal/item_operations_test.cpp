@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/memory_settings_store.h"
+#include "settings/memory_settings_store.h"
 #include "model/element.h"
 #include "proposal/item_operations.h"
 #include "proposal/navrh.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/memory_settings_store.h"
+#include "settings/memory_settings_store.h"
 #include "app/persistent_classes.h"
 #include "catalogue/material.h"
 #include "model/tree_model.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/memory_settings_store.h"
-#include "app/settings_keys.h"
+#include "settings/memory_settings_store.h"
+#include "settings/settings_keys.h"
 #include "proposal/navrh.h"
 #include "proposal/summary_model.h"
 #include "proposal/summary_settings.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/memory_settings_store.h"
+#include "settings/memory_settings_store.h"
 #include "model/projekt.h"
 #include "model/skupina.h"
 #include "proposal/navrh.h"

@@ -7,8 +7,8 @@
 #include <iterator>
 #include <limits>
 
-#include "app/memory_settings_store.h"
-#include "app/settings_keys.h"
+#include "settings/memory_settings_store.h"
+#include "settings/settings_keys.h"
 #include "proposal/output_fixture.h"
 #include "proposal/xml_zapis.h"
 #include "support/scripted_ui.h"

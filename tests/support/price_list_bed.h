@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/memory_settings_store.h"
+#include "settings/memory_settings_store.h"
 #include "app/persistent_classes.h"
 #include "catalogue/price_list_context.h"
 #include "catalogue/price_list_file.h"

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace belvo::testing_support {
 

@@ -2,7 +2,7 @@
 // they replace, every refusal, and the lintel choice of a new opening.
 #include <gtest/gtest.h>
 
-#include "app/settings_keys.h"
+#include "settings/settings_keys.h"
 #include "catalogue/material_codes.h"
 #include "walls/lintels.h"
 #include "walls/wall_fixture.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "app/memory_settings_store.h"
+#include "settings/memory_settings_store.h"
 #include "catalogue/material.h"
 #include "catalogue/material_list.h"
 #include "model/element.h"

@@ -14,7 +14,7 @@
 
 #include <QStringList>
 
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 
 class QSettings;
 

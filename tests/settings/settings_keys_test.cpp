@@ -1,11 +1,11 @@
-#include "app/settings_keys.h"
+#include "settings/settings_keys.h"
 
 #include <set>
 #include <stdexcept>
 
 #include <gtest/gtest.h>
 
-#include "app/memory_settings_store.h"
+#include "settings/memory_settings_store.h"
 
 namespace belvo {
 namespace {

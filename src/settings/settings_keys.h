@@ -27,7 +27,7 @@
 #include <vector>
 
 #include "foundation/decimal.h"
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace belvo {
 

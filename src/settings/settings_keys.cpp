@@ -1,4 +1,4 @@
-#include "app/settings_keys.h"
+#include "settings/settings_keys.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,6 +1,5 @@
-// The shared part of every settings store: value conversions and the null-deletes rule. (The
-// interface header lives with the other platform interfaces; its code is built with the engine.)
-#include "platform/settings_store.h"
+// The shared part of every settings store: value conversions and the null-deletes rule.
+#include "settings/settings_store.h"
 
 #include <limits>
 
