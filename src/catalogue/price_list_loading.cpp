@@ -9,7 +9,7 @@
 #include "catalogue/web_price_list.h"
 #include "catalogue/web_stream.h"
 #include "foundation/file_path.h"
-#include "foundation/report_failure.h"
+#include "platform/report_failure.h"
 
 namespace belvo {
 

@@ -9,7 +9,7 @@
 #include "catalogue/web_stream.h"
 #include "foundation/cp1250.h"
 #include "foundation/input_file.h"
-#include "foundation/report_failure.h"
+#include "platform/report_failure.h"
 
 namespace belvo {
 

@@ -2,7 +2,7 @@
 
 #include "catalogue/material.h"
 #include "catalogue/material_list.h"
-#include "foundation/report_failure.h"
+#include "platform/report_failure.h"
 #include "model/najdi_material.h"
 #include "materials/element_support.h"
 #include "proposal/item_operations.h"

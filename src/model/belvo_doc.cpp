@@ -3,7 +3,7 @@
 #include "settings/settings_keys.h"
 #include "catalogue/price_list_loading.h"
 #include "foundation/file_path.h"
-#include "foundation/report_failure.h"
+#include "platform/report_failure.h"
 #include "model/project_file.h"
 #include "model/projekt.h"
 #include "model/startup_settings.h"

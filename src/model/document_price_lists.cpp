@@ -6,7 +6,7 @@
 #include "catalogue/price_list_loading.h"
 #include "catalogue/price_list_view.h"
 #include "catalogue/web_price_list.h"
-#include "foundation/report_failure.h"
+#include "platform/report_failure.h"
 #include "model/belvo_doc.h"
 #include "model/projekt.h"
 #include "model/test_ceniku.h"

@@ -7,7 +7,7 @@
 
 #include "catalogue/material_codes.h"
 #include "foundation/archive_copy.h"
-#include "foundation/report_failure.h"
+#include "platform/report_failure.h"
 #include "import/allplan_csv.h"
 #include "materials/cihly.h"
 #include "materials/delka.h"

@@ -2,7 +2,7 @@
 
 #include "settings/settings_keys.h"
 #include "catalogue/price_list_label.h"
-#include "foundation/report_failure.h"
+#include "platform/report_failure.h"
 #include "platform/system_info.h"
 
 namespace belvo {

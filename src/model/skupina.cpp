@@ -1,6 +1,6 @@
 #include "model/skupina.h"
 
-#include "foundation/report_failure.h"
+#include "platform/report_failure.h"
 
 namespace belvo {
 

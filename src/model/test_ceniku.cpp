@@ -1,6 +1,6 @@
 #include "model/test_ceniku.h"
 
-#include "foundation/report_failure.h"
+#include "platform/report_failure.h"
 
 namespace belvo {
 

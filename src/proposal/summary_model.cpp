@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <unordered_map>
 
-#include "foundation/report_failure.h"
+#include "platform/report_failure.h"
 #include "proposal/currency.h"
 #include "proposal/navrh.h"
 

@@ -5,7 +5,7 @@
 
 #include "catalogue/material.h"
 #include "catalogue/material_codes.h"
-#include "foundation/report_failure.h"
+#include "platform/report_failure.h"
 #include "model/najdi_material.h"
 #include "platform/ui.h"
 #include "proposal/item_operations.h"

@@ -4,7 +4,7 @@
 
 #include "foundation/decimal.h"
 #include "foundation/errors.h"
-#include "foundation/report_failure.h"
+#include "platform/report_failure.h"
 #include "support/scripted_ui.h"
 
 namespace belvo {

@@ -1,4 +1,4 @@
-#include "foundation/report_failure.h"
+#include "platform/report_failure.h"
 
 #include "platform/ui.h"
 
