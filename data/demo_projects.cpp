@@ -26,7 +26,7 @@
 #include "materials/pasky.h"
 #include "materials/strop.h"
 #include "materials/tvarovky.h"
-#include "model/project_file.h"
+#include "document/project_file.h"
 #include "model/projekt.h"
 #include "model/skupina.h"
 #include "walls/okna.h"

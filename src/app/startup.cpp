@@ -2,7 +2,7 @@
 
 #include "app/command_line.h"
 #include "settings/settings_keys.h"
-#include "model/belvo_doc.h"
+#include "document/belvo_doc.h"
 
 namespace belvo {
 

@@ -10,9 +10,9 @@
 #include "cli/cli_project.h"
 #include "cli/cli_text.h"
 #include "model/element.h"
-#include "model/project_file.h"
+#include "document/project_file.h"
 #include "model/projekt.h"
-#include "model/test_ceniku.h"
+#include "document/test_ceniku.h"
 #include "platform/qt/system_info_qt.h"
 #include "proposal/navrh.h"
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "model/project_file.h"
+#include "document/project_file.h"
 
 namespace belvo {
 class CProjekt;

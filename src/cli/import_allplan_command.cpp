@@ -12,7 +12,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_project.h"
 #include "import/allplan_csv.h"
-#include "model/project_file.h"
+#include "document/project_file.h"
 #include "model/projekt.h"
 #include "model/skupina.h"
 #include "platform/qt/system_info_qt.h"

@@ -20,7 +20,7 @@
 #include "foundation/errors.h"
 #include "model/element.h"
 #include "model/element_path.h"
-#include "model/project_file.h"
+#include "document/project_file.h"
 #include "model/projekt.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/system_info_qt.h"

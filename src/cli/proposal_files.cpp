@@ -8,7 +8,7 @@
 #include "app/persistent_classes.h"
 #include "foundation/errors.h"
 #include "foundation/file_path.h"
-#include "model/project_file.h"
+#include "document/project_file.h"
 #include "model/projekt.h"
 #include "platform/qt/painter_canvas.h"
 #include "platform/ui.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
-#include "model/document_fixture.h"
+#include "document/document_fixture.h"
 
 namespace belvo {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "app/persistent_classes.h"
 #include "cli/cli_runner.h"
-#include "model/project_file.h"
+#include "document/project_file.h"
 #include "model/projekt.h"
 #include "support/temp_dir.h"
 #include "walls/zed.h"

@@ -8,7 +8,7 @@
 #include "cli/cli_runner.h"
 #include "foundation/cp1250.h"
 #include "materials/kusy.h"
-#include "model/project_file.h"
+#include "document/project_file.h"
 #include "model/projekt.h"
 #include "model/skupina.h"
 #include "support/temp_dir.h"

@@ -14,7 +14,7 @@
 #include "catalogue/material_codes.h"
 #include "cli/cli_runner.h"
 #include "cli/sample_project.h"
-#include "model/project_file.h"
+#include "document/project_file.h"
 #include "model/projekt.h"
 #include "model/skupina.h"
 #include "proposal/builtin_pictures.h"

@@ -13,7 +13,7 @@
 #include "materials/pasky.h"
 #include "materials/strop.h"
 #include "materials/tvarovky.h"
-#include "model/project_file.h"
+#include "document/project_file.h"
 #include "model/projekt.h"
 #include "support/temp_dir.h"
 #include "support/test_materials.h"

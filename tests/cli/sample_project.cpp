@@ -1,7 +1,7 @@
 #include "cli/sample_project.h"
 
 #include "app/persistent_classes.h"
-#include "model/project_file.h"
+#include "document/project_file.h"
 #include "proposal/navrh.h"
 #include "support/test_materials.h"
 

@@ -9,7 +9,7 @@
 #include "catalogue/material_codes.h"
 #include "catalogue/price_list_file.h"
 #include "cli/cli_runner.h"
-#include "model/project_file.h"
+#include "document/project_file.h"
 #include "model/projekt.h"
 #include "model/skupina.h"
 #include "support/temp_dir.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/document_views.h"
+#include "document/document_views.h"
 #include "platform/shell.h"
 #include "proposal/navrh.h"
 

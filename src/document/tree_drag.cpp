@@ -1,9 +1,9 @@
-#include "model/tree_drag.h"
+#include "document/tree_drag.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "model/belvo_doc.h"
+#include "document/belvo_doc.h"
 #include "model/element.h"
 
 namespace belvo {

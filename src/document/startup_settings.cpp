@@ -1,4 +1,4 @@
-#include "model/startup_settings.h"
+#include "document/startup_settings.h"
 
 #include "settings/settings_keys.h"
 #include "settings/version.h"

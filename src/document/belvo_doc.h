@@ -14,7 +14,7 @@
 #include "catalogue/price_list_context.h"
 #include "catalogue/price_list_file.h"
 #include "foundation/archive.h"
-#include "model/document_views.h"
+#include "document/document_views.h"
 #include "model/tree_model.h"
 
 namespace belvo {

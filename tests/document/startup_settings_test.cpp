@@ -2,7 +2,7 @@
 
 #include "settings/memory_settings_store.h"
 #include "settings/settings_keys.h"
-#include "model/startup_settings.h"
+#include "document/startup_settings.h"
 
 namespace belvo {
 namespace {

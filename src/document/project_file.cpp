@@ -1,4 +1,4 @@
-#include "model/project_file.h"
+#include "document/project_file.h"
 
 #include "catalogue/price_list_file.h"
 #include "foundation/atomic_file.h"

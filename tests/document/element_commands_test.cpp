@@ -8,8 +8,8 @@
 #include "materials/pasky.h"
 #include "materials/strop.h"
 #include "materials/tvarovky.h"
-#include "model/document_fixture.h"
-#include "model/element_commands.h"
+#include "document/document_fixture.h"
+#include "document/element_commands.h"
 #include "walls/zed.h"
 
 namespace belvo {

@@ -7,9 +7,9 @@
 #include "catalogue/price_list_view.h"
 #include "catalogue/web_price_list.h"
 #include "platform/report_failure.h"
-#include "model/belvo_doc.h"
+#include "document/belvo_doc.h"
 #include "model/projekt.h"
-#include "model/test_ceniku.h"
+#include "document/test_ceniku.h"
 #include "platform/system_info.h"
 #include "platform/ui.h"
 

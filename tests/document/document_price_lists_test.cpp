@@ -7,7 +7,7 @@
 
 #include "catalogue/database_queries.h"
 #include "catalogue/price_list_file.h"
-#include "model/document_fixture.h"
+#include "document/document_fixture.h"
 #include "support/rows_result_set.h"
 
 namespace belvo {

@@ -1,4 +1,4 @@
-#include "model/element_commands.h"
+#include "document/element_commands.h"
 
 #include <algorithm>
 #include <array>
@@ -16,7 +16,7 @@
 #include "materials/pasky.h"
 #include "materials/strop.h"
 #include "materials/tvarovky.h"
-#include "model/belvo_doc.h"
+#include "document/belvo_doc.h"
 #include "model/projekt.h"
 #include "model/skupina.h"
 #include "platform/system_info.h"

@@ -3,7 +3,7 @@
 #include "settings/memory_settings_store.h"
 #include "app/persistent_classes.h"
 #include "catalogue/price_list_file.h"
-#include "model/project_file.h"
+#include "document/project_file.h"
 #include "model/projekt.h"
 #include "model/skupina.h"
 #include "proposal/navrh.h"

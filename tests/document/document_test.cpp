@@ -4,7 +4,7 @@
 
 #include "settings/settings_keys.h"
 #include "catalogue/price_list_file.h"
-#include "model/document_fixture.h"
+#include "document/document_fixture.h"
 #include "support/memory_archive.h"
 #include "walls/okna.h"
 

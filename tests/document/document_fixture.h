@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "settings/memory_settings_store.h"
-#include "model/belvo_doc.h"
-#include "model/project_file.h"
+#include "document/belvo_doc.h"
+#include "document/project_file.h"
 #include "model/projekt.h"
 #include "model/skupina.h"
 #include "platform/system_info.h"

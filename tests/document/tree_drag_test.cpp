@@ -1,9 +1,9 @@
-#include "model/tree_drag.h"
+#include "document/tree_drag.h"
 
 #include <gtest/gtest.h>
 
 #include "materials/kusy.h"
-#include "model/document_fixture.h"
+#include "document/document_fixture.h"
 #include "walls/zed.h"
 
 namespace belvo {

@@ -1,4 +1,4 @@
-#include "model/test_ceniku.h"
+#include "document/test_ceniku.h"
 
 #include <stdexcept>
 
