@@ -159,7 +159,8 @@ void OdeberCihlyZaPreklad(CNavrh& navrh, const CMaterialList& materials, const s
     if (!(brickH + CCislo(20) > lintelH + reducedH)) return;
     const CCislo filled = Courses(brickH - lintelH, reducedH) * Courses(lintelL, reduced->ModulDelka()) *
                           Courses(thickness, reduced->ModulSirka()) * n;
-    PridejPolozkuKladnou(navrh, label, *reduced, filled, kNula, false);
+    // The plain add: a count that rounds to 0 still makes the reduced brick's item.
+    PridejPolozku(navrh, label, *reduced, filled, kNula, false);
     const CCislo q = Courses(lintelL, brick.ModulDelka()) * Courses(thickness, brick.ModulSirka()) * n;
     PridejPolozku(navrh, label, brick, -q, kNula, false);
 }

@@ -129,7 +129,7 @@ protected:
         return element;
     }
 
-    void WallBricks(int count) { Compute(*Kusy("B", CCislo(count), 1)); }
+    void WallBricks(int count, const std::string& label = "") { Compute(*Kusy("B", CCislo(count), 1), label); }
 };
 
 TEST_F(KusyPrekladyTest, LintelAsHighAsACourseTakesOutItsBricks)
@@ -143,13 +143,25 @@ TEST_F(KusyPrekladyTest, LintelAsHighAsACourseTakesOutItsBricks)
 
 TEST_F(KusyPrekladyTest, LowLintelTakesOneCourseAndAddsReducedBricksAbove)
 {
-    Add("R", 1, 2, N("300"), N("248"), N("165"), "5");
-    WallBricks(100);
-    Compute(*Preklady("LOW", CCislo(6), CCislo(2)));
-    // (250 - 75) / 170 = 1 course of reduced bricks, 5 along, 1 across, 2 openings.
-    EXPECT_EQ(Quantity("R"), CCislo(10));
-    EXPECT_EQ(Quantity("B"), CCislo(90));
-    EXPECT_EQ(Quantity("LOW"), CCislo(6));
+    // (250 - 75) / 170 = 1 course of reduced bricks, 5 along, [300 ÷ R.W] across, 2 openings;
+    // one course of base bricks fewer either way. A reduced brick too wide for the wall rounds
+    // to 0 pieces and still has its item.
+    struct Case {
+        const char* reducedWidth;
+        int reduced;
+    };
+    for (const Case& c : {Case{"300", 10}, Case{"1000", 0}}) {
+        const std::string label = std::string("width ") + c.reducedWidth;  // one group per case
+        SCOPED_TRACE(label);
+        Add("R", 1, 2, N(c.reducedWidth), N("248"), N("165"), "5");
+        WallBricks(100, label);
+        Compute(*Preklady("LOW", CCislo(6), CCislo(2)), label);
+        ASSERT_NE(Item("R", label), nullptr);
+        EXPECT_EQ(Quantity("R", label), CCislo(c.reduced));
+        EXPECT_EQ(Quantity("B", label), CCislo(90));
+        EXPECT_EQ(Quantity("LOW", label), CCislo(6));
+        materials.Remove(materials.size() - 1);
+    }
 }
 
 TEST_F(KusyPrekladyTest, LowLintelWithoutRoomForAReducedCourseReplacesNothing)
