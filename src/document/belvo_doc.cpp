@@ -1,5 +1,6 @@
 #include "document/belvo_doc.h"
 
+#include "document/document_forms.h"
 #include "settings/settings_keys.h"
 #include "catalogue/price_list_loading.h"
 #include "foundation/file_path.h"
@@ -25,6 +26,7 @@ CBelvoDoc::CBelvoDoc(DocumentEnvironment environment, DocumentViews views)
     : m_env(environment), m_views(views), m_priceListSection(kSetupSection), m_title(kDefaultDocumentTitle)
 {
     m_tree.SetNumberSeparators(m_env.system.NumberSeparators());
+    m_formHost = std::make_unique<DocumentFormHost>(*this);
 }
 
 CBelvoDoc::~CBelvoDoc() = default;
@@ -290,6 +292,8 @@ void CBelvoDoc::OnKalkulacka()
         // The calculator is a convenience; a failure to start it is not worth a message.
     }
 }
+
+FormHost& CBelvoDoc::Forms() { return *m_formHost; }
 
 CProjekt* CBelvoDoc::Projekt() const { return m_projekty.empty() ? nullptr : m_projekty.front().get(); }
 

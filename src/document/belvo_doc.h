@@ -21,6 +21,8 @@ namespace belvo {
 
 class CNavrh;
 class CProjekt;
+class DocumentFormHost;
+class FormHost;
 class Shell;
 
 // The texts of the document type: default title, file filter and extension.
@@ -183,6 +185,9 @@ public:
     // The connection text of the last database load, offered by the settings dialog.
     const std::string& ConnectionText() const { return m_connection; }
 
+    // What the editing forms of the tree's elements reach of the document.
+    FormHost& Forms();
+
     Ui& GetUi() const { return m_env.ui; }
     SettingsStore& Settings() const { return m_env.settings; }
     const SystemInfo& System() const { return m_env.system; }
@@ -215,6 +220,7 @@ private:
     std::string m_connection;
     std::string m_priceListSection;
     ProjectTree m_tree;
+    std::unique_ptr<DocumentFormHost> m_formHost;
 
     std::string m_pathName;
     std::string m_title;

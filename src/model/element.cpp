@@ -1,10 +1,13 @@
 #include "model/element.h"
 
+#include "model/form_model.h"
 #include "model/najdi_material.h"
 
 namespace belvo {
 
 const CRuntimeClass CPrvek::classInfo{"CPrvek", 0, nullptr, nullptr};
+
+std::unique_ptr<FormModel> CPrvek::VytvorDialog(FormHost&) { return nullptr; }
 
 TreeItem CPrvek::VlozDoStromu(ProjectTree& tree, TreeItem parent)
 {

@@ -16,6 +16,8 @@ namespace belvo {
 
 class CNavrh;
 class CMaterialList;
+class FormHost;
+class FormModel;
 class SettingsStore;
 class Ui;
 
@@ -48,6 +50,9 @@ public:
     std::vector<std::unique_ptr<CPrvek>> Prvky;
     TreeItem hItem = kNoTreeItem;  // the element's item in the project tree; not stored
 
+    // The element's editing form, edited in place through `host`; null for an element that has
+    // no form of its own (the main window then shows its label).
+    virtual std::unique_ptr<FormModel> VytvorDialog(FormHost& host);
     // Inserts the element's item as the last child of `parent`, then its children below it, with
     // the tree's number separators in their labels. Returns the new item, or kNoTreeItem when an
     // insertion failed.

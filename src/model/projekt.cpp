@@ -1,5 +1,6 @@
 #include "model/projekt.h"
 
+#include "model/projekt_form.h"
 #include "settings/settings_keys.h"
 #include "catalogue/price_list_label.h"
 #include "platform/report_failure.h"
@@ -81,5 +82,7 @@ void CProjekt::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::s
 {
     ChildrenKontrolaCeniku(missing, PrvniRadek(), materials, separators);
 }
+
+std::unique_ptr<FormModel> CProjekt::VytvorDialog(FormHost& host) { return std::make_unique<ProjektForm>(*this, host); }
 
 }  // namespace belvo

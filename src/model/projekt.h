@@ -31,6 +31,7 @@ public:
     // settings (through the archive's Settings(); "20" without settings).
     void Serialize(CArchive& ar) override;
 
+    std::unique_ptr<FormModel> VytvorDialog(FormHost& host) override;
     void VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, const std::string& label,
                         CalcContext& context) override;
     void KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,

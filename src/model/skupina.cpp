@@ -1,5 +1,6 @@
 #include "model/skupina.h"
 
+#include "model/skupina_form.h"
 #include "platform/report_failure.h"
 
 namespace belvo {
@@ -33,5 +34,7 @@ void CSkupina::KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::s
 {
     ChildrenKontrolaCeniku(missing, path + "::" + Nazev, materials, separators);
 }
+
+std::unique_ptr<FormModel> CSkupina::VytvorDialog(FormHost& host) { return std::make_unique<SkupinaForm>(*this, host); }
 
 }  // namespace belvo

@@ -2,6 +2,7 @@
 // every item carries the name of the innermost group above the element that produced it.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "model/element.h"
@@ -16,6 +17,7 @@ public:
     CSkupina();
     void Serialize(CArchive& ar) override;
 
+    std::unique_ptr<FormModel> VytvorDialog(FormHost& host) override;
     void VypocetPolozek(CNavrh& navrh, const CMaterialList& materials, const std::string& label,
                         CalcContext& context) override;
     void KontrolaCeniku(std::vector<CChybiMaterial>& missing, const std::string& path,

@@ -20,6 +20,12 @@ TreeItem ProjectTree::Insert(TreeItem parent, std::string text, int picture, COb
     if (!Exists(parent) && parent != kNoTreeItem) return kNoTreeItem;
     if (after != kNoTreeItem && (!Exists(after) || m_nodes[after].parent != parent)) return kNoTreeItem;
 
+    std::vector<TreeItem>& place = m_nodes[parent].children;
+    const std::size_t row =
+        after == kNoTreeItem ? place.size()
+                             : static_cast<std::size_t>(std::find(place.begin(), place.end(), after) - place.begin()) + 1;
+    if (m_observer) m_observer->BeforeInsert(parent, row);
+
     const auto item = static_cast<TreeItem>(m_nodes.size());
     Node node;
     node.alive = true;
@@ -30,18 +36,16 @@ TreeItem ProjectTree::Insert(TreeItem parent, std::string text, int picture, COb
     m_nodes.push_back(std::move(node));
 
     std::vector<TreeItem>& siblings = m_nodes[parent].children;
-    if (after == kNoTreeItem) {
-        siblings.push_back(item);
-    } else {
-        const auto pos = std::find(siblings.begin(), siblings.end(), after);
-        siblings.insert(pos + 1, item);
-    }
+    siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(row), item);
+    if (m_observer) m_observer->AfterInsert(item);
     return item;
 }
 
 void ProjectTree::Delete(TreeItem item)
 {
     if (!Exists(item) || item == kNoTreeItem) return;
+    if (m_observer) m_observer->BeforeDelete(item);
+    const bool selectionGoes = m_selected != kNoTreeItem && IsInSubtree(m_selected, item);
     std::vector<TreeItem>& siblings = m_nodes[m_nodes[item].parent].children;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), item), siblings.end());
 
@@ -55,13 +59,19 @@ void ProjectTree::Delete(TreeItem item)
         if (m_selected == current) m_selected = kNoTreeItem;
         node = Node{};
     }
+    if (m_observer) {
+        m_observer->AfterDelete();
+        if (selectionGoes) m_observer->SelectionChanged(kNoTreeItem);
+    }
 }
 
 void ProjectTree::DeleteAll()
 {
+    if (m_observer) m_observer->BeforeReset();
     m_nodes.resize(1);
     m_nodes[0].children.clear();
     m_selected = kNoTreeItem;
+    if (m_observer) m_observer->AfterReset();
 }
 
 bool ProjectTree::Exists(TreeItem item) const
@@ -73,7 +83,9 @@ const std::string& ProjectTree::Text(TreeItem item) const { return Exists(item) 
 
 void ProjectTree::SetText(TreeItem item, std::string text)
 {
-    if (Exists(item)) m_nodes[item].text = std::move(text);
+    if (!Exists(item)) return;
+    m_nodes[item].text = std::move(text);
+    if (m_observer) m_observer->TextChanged(item);
 }
 
 int ProjectTree::Picture(TreeItem item) const { return Exists(item) ? m_nodes[item].picture : -1; }
@@ -95,7 +107,24 @@ const std::vector<TreeItem>& ProjectTree::Children(TreeItem parent) const
     return Exists(parent) ? m_nodes[parent].children : kNoChildren;
 }
 
-void ProjectTree::Select(TreeItem item) { m_selected = Exists(item) ? item : kNoTreeItem; }
+void ProjectTree::Select(TreeItem item)
+{
+    m_selected = Exists(item) ? item : kNoTreeItem;
+    if (m_observer) m_observer->SelectionChanged(m_selected);
+}
+
+std::size_t ProjectTree::Row(TreeItem item) const
+{
+    const std::vector<TreeItem>& siblings = Children(Parent(item));
+    return static_cast<std::size_t>(std::find(siblings.begin(), siblings.end(), item) - siblings.begin());
+}
+
+bool ProjectTree::IsInSubtree(TreeItem item, TreeItem top) const
+{
+    for (; item != kNoTreeItem; item = Parent(item))
+        if (item == top) return true;
+    return false;
+}
 
 TreeItem ProjectTree::Find(const CObject* data) const
 {

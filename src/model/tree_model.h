@@ -3,6 +3,7 @@
 // insert, relabel, select and delete items here; the desktop tree view only mirrors it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -17,9 +18,32 @@ class CObject;
 using TreeItem = std::uint32_t;
 inline constexpr TreeItem kNoTreeItem = 0;  // also "the root" as a parent
 
+// What a view of the tree is told of every change, before and after it, so that it can mirror
+// the tree item by item (and keep what it shows expanded).
+class TreeObserver {
+public:
+    virtual ~TreeObserver() = default;
+    // An item is about to become child `row` of `parent` (kNoTreeItem: a root item).
+    virtual void BeforeInsert(TreeItem parent, std::size_t row) = 0;
+    virtual void AfterInsert(TreeItem item) = 0;
+    // An item (with its subtree) is about to go; it still exists.
+    virtual void BeforeDelete(TreeItem item) = 0;
+    virtual void AfterDelete() = 0;
+    // Every item is about to go.
+    virtual void BeforeReset() = 0;
+    virtual void AfterReset() = 0;
+    virtual void TextChanged(TreeItem item) = 0;
+    virtual void SelectionChanged(TreeItem item) = 0;
+};
+
 class ProjectTree {
 public:
     ProjectTree();
+    ProjectTree(const ProjectTree&) = delete;
+    ProjectTree& operator=(const ProjectTree&) = delete;
+
+    // The one observer of the tree, or none.
+    void SetObserver(TreeObserver* observer) { m_observer = observer; }
 
     // Inserts an item as the last child of `parent` (kNoTreeItem: at the root), or directly after
     // `after` when given. Returns the new item.
@@ -36,6 +60,8 @@ public:
     CObject* Data(TreeItem item) const;
     TreeItem Parent(TreeItem item) const;          // kNoTreeItem for a root item
     TreeItem TopLevelAncestor(TreeItem item) const;
+    // The item's place among its parent's children.
+    std::size_t Row(TreeItem item) const;
     const std::vector<TreeItem>& Children(TreeItem parent) const;  // kNoTreeItem: root items
 
     TreeItem Selected() const { return m_selected; }
@@ -43,6 +69,8 @@ public:
 
     // The item that carries `data`, or kNoTreeItem.
     TreeItem Find(const CObject* data) const;
+    // Whether `item` is `top` or lies below it.
+    bool IsInSubtree(TreeItem item, TreeItem top) const;
 
     // The separators with which the labels write numbers: the system locale's, set by the owner
     // of the tree (',' and ' ' until then).
@@ -61,6 +89,7 @@ private:
     std::vector<Node> m_nodes;  // index = item; slot 0 is the invisible root
     TreeItem m_selected = kNoTreeItem;
     Separators m_separators;
+    TreeObserver* m_observer = nullptr;
 };
 
 }  // namespace belvo

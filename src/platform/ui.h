@@ -69,6 +69,16 @@ public:
         for (const std::vector<std::string>& row : table.rows) addLine(row);
         Message(text, table.title, MessageIcon::None);
     }
+    // The height choice of a form whose height must be a whole number of courses (caption
+    // "Validace"): the prompt and the offered heights, one of them preselected. The user cannot
+    // leave it without a height: cancelling keeps the selected line. Returns the chosen line.
+    virtual std::size_t ChooseHeight(const std::string& prompt, const std::vector<std::string>& lines,
+                                     std::size_t preselected)
+    {
+        (void)prompt;
+        (void)lines;
+        return preselected;
+    }
     // The wait cursor; calls nest.
     virtual void BeginWait() = 0;
     virtual void EndWait() = 0;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "foundation/archive.h"
 #include "model/tree_model.h"
 
@@ -75,6 +78,64 @@ TEST(ProjectTree, DeleteRemovesSubtreeAndSelection)
     tree.DeleteAll();
     EXPECT_TRUE(tree.Children(kNoTreeItem).empty());
     EXPECT_FALSE(tree.Exists(project));
+}
+
+// Records the notifications as lines, with the tree's state seen at each of them.
+class RecordingObserver : public TreeObserver {
+public:
+    explicit RecordingObserver(const ProjectTree& tree) : m_tree(tree) {}
+    std::vector<std::string> log;
+    void BeforeInsert(TreeItem parent, std::size_t row) override
+    {
+        log.push_back("before insert " + std::to_string(parent) + ":" + std::to_string(row) + " of " +
+                      std::to_string(m_tree.Children(parent).size()));
+    }
+    void AfterInsert(TreeItem item) override
+    {
+        log.push_back("inserted " + m_tree.Text(item) + " at " + std::to_string(m_tree.Row(item)));
+    }
+    void BeforeDelete(TreeItem item) override { log.push_back("before delete " + m_tree.Text(item)); }
+    void AfterDelete() override { log.push_back("deleted"); }
+    void BeforeReset() override { log.push_back("before reset"); }
+    void AfterReset() override { log.push_back("reset"); }
+    void TextChanged(TreeItem item) override { log.push_back("text " + m_tree.Text(item)); }
+    void SelectionChanged(TreeItem item) override { log.push_back("selected " + std::to_string(item)); }
+
+private:
+    const ProjectTree& m_tree;
+};
+
+TEST(ProjectTree, TheObserverHearsOfEveryChangeBeforeAndAfterIt)
+{
+    ProjectTree tree;
+    RecordingObserver observer(tree);
+    tree.SetObserver(&observer);
+    const TreeItem project = tree.Insert(kNoTreeItem, "Dům", 0, nullptr);
+    const TreeItem wall = tree.Insert(project, "Zeď", 3, nullptr);
+    const TreeItem group = tree.Insert(project, "Skupina", 1, nullptr);
+    const TreeItem opening = tree.Insert(wall, "Okno", 4, nullptr);
+    tree.Insert(kNoTreeItem, "Návrhy", 2, nullptr, project);
+    tree.Insert(project, "Vložená", 1, nullptr, wall);
+    tree.SetText(group, "Přízemí");
+    tree.Select(opening);
+    tree.Delete(wall);      // takes the selection with it
+    tree.Delete(group);     // the selection is elsewhere: none is reported
+    tree.SetText(99, "x");  // no such item: nothing happens
+    tree.DeleteAll();
+    EXPECT_EQ(observer.log, (std::vector<std::string>{
+                                "before insert 0:0 of 0", "inserted Dům at 0",
+                                "before insert 1:0 of 0", "inserted Zeď at 0",
+                                "before insert 1:1 of 1", "inserted Skupina at 1",
+                                "before insert 2:0 of 0", "inserted Okno at 0",
+                                "before insert 0:1 of 1", "inserted Návrhy at 1",
+                                "before insert 1:1 of 2", "inserted Vložená at 1",
+                                "text Přízemí",
+                                "selected 4",
+                                "before delete Zeď", "deleted", "selected 0",
+                                "before delete Přízemí", "deleted",
+                                "before reset", "reset",
+                            }));
+    EXPECT_TRUE(tree.IsInSubtree(project, project));
 }
 
 }  // namespace

@@ -36,6 +36,16 @@ std::optional<std::size_t> ScriptedUi::ChooseFromList(const std::string& title, 
     return choice;
 }
 
+std::size_t ScriptedUi::ChooseHeight(const std::string& prompt, const std::vector<std::string>& lines,
+                                     std::size_t preselected)
+{
+    heightChoices.push_back({"Validace", prompt, lines, preselected});
+    if (heights.empty()) return preselected;
+    const std::size_t chosen = heights.front();
+    heights.pop_front();
+    return chosen;
+}
+
 std::optional<std::string> ScriptedUi::PromptText(const std::string& title, const std::string&,
                                                   const std::string&)
 {

@@ -43,6 +43,7 @@ public:
     std::deque<std::optional<std::string>> texts;
     std::deque<std::optional<std::string>> fileNames;
     std::deque<std::optional<Credentials>> credentials;
+    std::deque<std::size_t> heights;  // lines chosen in height choices
 
     // What the engine asked, in order.
     std::vector<RecordedMessage> messages;
@@ -51,6 +52,7 @@ public:
     std::vector<RecordedFileDialog> fileDialogs;
     std::vector<std::string> credentialRequests;
     std::vector<TableDialog> tables;
+    std::vector<RecordedChoice> heightChoices;
     int waitDepth = 0;
     int waitCount = 0;
 
@@ -67,6 +69,8 @@ public:
                                             const std::string& initialPath) override;
     std::optional<Credentials> AskCredentials(const std::string& where) override;
     void ShowTable(const TableDialog& table) override { tables.push_back(table); }
+    std::size_t ChooseHeight(const std::string& prompt, const std::vector<std::string>& lines,
+                             std::size_t preselected) override;
     void BeginWait() override;
     void EndWait() override;
 
