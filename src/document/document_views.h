@@ -58,6 +58,9 @@ public:
     virtual void Open(SummaryRequest request) = 0;
     // Closes every open summary window (their proposals are destroyed with them).
     virtual void CloseAll() = 0;
+    // Before the windows are closed: asks about windows with edits that were not saved into the
+    // project; false when the user chose to cancel.
+    virtual bool QueryCloseAll() { return true; }
 };
 
 // The document's modal dialogs and its one modeless report window.

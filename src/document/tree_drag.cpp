@@ -40,12 +40,17 @@ TreeItem CilPretazeni(const CBelvoDoc& doc, TreeItem dragged, TreeItem over)
     return target;
 }
 
+bool LzePresunout(const CBelvoDoc& doc, TreeItem dragged, TreeItem target)
+{
+    const ProjectTree& tree = doc.Tree();
+    return LzeTahnout(doc, dragged) && tree.Exists(target) && tree.Picture(target) <= 1 &&
+           !Uvnitr(tree, target, dragged);
+}
+
 bool Pretahni(CBelvoDoc& doc, TreeItem dragged, TreeItem target)
 {
     ProjectTree& tree = doc.Tree();
-    if (!LzeTahnout(doc, dragged) || !tree.Exists(target) || tree.Picture(target) > 1 ||
-        Uvnitr(tree, target, dragged))
-        return false;
+    if (!LzePresunout(doc, dragged, target)) return false;
     auto* element = dynamic_cast<CPrvek*>(tree.Data(dragged));
     auto* from = dynamic_cast<CPrvek*>(tree.Data(tree.Parent(dragged)));
     auto* to = dynamic_cast<CPrvek*>(tree.Data(target));

@@ -19,6 +19,11 @@ bool LzeTahnout(const CBelvoDoc& doc, TreeItem item);
 // move under "Návrhy").
 TreeItem CilPretazeni(const CBelvoDoc& doc, TreeItem dragged, TreeItem over);
 
+// Whether dropping `dragged` on `target` would move it: the item may be dragged, and the target
+// is the project or a group outside the dragged item's subtree. While dragging, the view shows
+// the drop as allowed only then (a drop that would do nothing is not offered).
+bool LzePresunout(const CBelvoDoc& doc, TreeItem dragged, TreeItem target);
+
 // Drops `dragged` on `target`: the element leaves its parent's children and becomes the last
 // child of the target's element, its item (with the items of its subtree) moves below the target
 // item, the new item is selected and the document becomes modified. Nothing happens without a

@@ -104,7 +104,7 @@ FormOutcome FormModel::Save(std::optional<int> lastField)
         for (std::size_t i = 0; valid && i < m_fields.size(); ++i) valid = CheckField(m_fields[i].id);
         if (!valid) {
             // Only a form of an element can offer to delete it; a dialog simply stays open.
-            if (m_item == kNoTreeItem) return FormOutcome::Refused;
+            if (Item() == kNoTreeItem) return FormOutcome::Refused;
             return m_ui.Message(kInvalidFormQuestion, kValidationCaption, MessageIcon::Error,
                                 MessageButtons::OkCancel) == Answer::Ok
                        ? FormOutcome::Delete

@@ -96,8 +96,9 @@ public:
     // The window title of a dialog, or an accessible name of a form in the main window.
     const std::string& Title() const { return m_title; }
     FormButtons Buttons() const { return m_buttons; }
-    // The tree item of the element the form edits; kNoTreeItem for a dialog that edits no element.
-    TreeItem Item() const { return m_item; }
+    // The tree item of the element the form edits (it changes when the element is moved);
+    // kNoTreeItem for a dialog that edits no element.
+    TreeItem Item() const { return m_item != nullptr ? *m_item : kNoTreeItem; }
 
     const std::vector<FormField>& Fields() const { return m_fields; }
     // The field with this id; std::out_of_range for an unknown id.
@@ -126,7 +127,8 @@ public:
 protected:
     // Describes a field; call in tab order from the constructor of the concrete form.
     FormField& AddField(int id, FieldKind kind, std::string label);
-    void SetItem(TreeItem item) { m_item = item; }
+    // The form edits the element whose tree item is `item` (the element's own hItem).
+    void SetItem(const TreeItem& item) { m_item = &item; }
     Ui& GetUi() const { return m_ui; }
 
     // The concrete form: fills the fields from the edited object (and refills its lists).
@@ -153,7 +155,7 @@ private:
     FormButtons m_buttons;
     Ui& m_ui;
     Separators m_separators;
-    TreeItem m_item = kNoTreeItem;
+    const TreeItem* m_item = nullptr;
     std::vector<FormField> m_fields;
 };
 

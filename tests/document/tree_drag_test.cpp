@@ -80,8 +80,10 @@ TEST_F(TreeDragTest, DroppingOnItselfOrItsOwnSubtreeDoesNothing)
 {
     const TreeItem group = Group();
     for (const TreeItem target : {group, CilPretazeni(doc, group, GroupWall()), Wall(), kNoTreeItem}) {
+        EXPECT_FALSE(LzePresunout(doc, group, target));  // so the view offers no drop
         EXPECT_FALSE(Pretahni(doc, group, target));
     }
+    EXPECT_TRUE(LzePresunout(doc, Komin(), Group()));
     EXPECT_FALSE(Pretahni(doc, Lintel(), doc.ProjectItem()));  // may not be dragged
     EXPECT_EQ(doc.Projekt()->Prvky.size(), 2u);
     EXPECT_EQ(doc.Projekt()->Prvky[0]->Prvky.size(), 2u);

@@ -21,13 +21,14 @@ using test::RecordingFormHost;
 class SampleForm : public FormModel {
 public:
     enum : int { kValue = 1, kBroken, kPlain };
-    explicit SampleForm(Ui& ui, TreeItem item) : FormModel("Vzorek", FormButtons::SaveBack, ui, Separators{})
+    explicit SampleForm(Ui& ui, TreeItem item) : FormModel("Vzorek", FormButtons::SaveBack, ui, Separators{}), hItem(item)
     {
-        SetItem(item);
+        SetItem(hItem);
         AddField(kValue, FieldKind::Number, "&Hodnota").decimals = 2;
         AddField(kBroken, FieldKind::Text, "&Rozbité");
         AddField(kPlain, FieldKind::Text, "&Prosté");
     }
+    TreeItem hItem;
     CCislo stored;
     bool breakCheck = false;
     int stores = 0;

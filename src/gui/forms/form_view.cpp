@@ -372,7 +372,6 @@ void FormView::CancelPendingCheck()
 
 bool FormView::RequestClose()
 {
-    if (m_deleting) return false;
     CancelPendingCheck();
     ReadFields();
     const FormOutcome outcome = m_model->Save(m_lastField);
@@ -443,6 +442,12 @@ void FormView::Refocus(int id)
     if (control == nullptr) return;
     control->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
+}
+
+void FormView::Rearm()
+{
+    m_deleting = false;
+    m_armed = true;
 }
 
 void FormView::HandleDelete()

@@ -48,6 +48,9 @@ public:
     // "&Ulož" (or "OK"): true when saved.
     bool Save();
 
+    // The element was to be deleted but stays (the user declined): checks start again.
+    void Rearm();
+
     // The control of a field, its label, and the form's own buttons (for tests and screen readers).
     QWidget* Control(int id) const;
     QPushButton* SaveButton() const { return m_save; }

@@ -1,0 +1,7 @@
+#include "gui/help.h"
+
+namespace belvo::gui {
+
+QString ManualFile() { return {}; }
+
+}  // namespace belvo::gui
