@@ -325,5 +325,24 @@ TEST_F(DesktopTest, ClosingAsksAboutChangesAndRemembersTheWindow)
     EXPECT_FALSE(state.splitter.empty());
 }
 
+TEST_F(DesktopTest, TheKeyboardReachesTheTreeTheFormsAndBack)
+{
+    Start();
+    EXPECT_EQ(QApplication::focusWidget(), &TreeWidget());
+    QTest::keyClick(&TreeWidget(), Qt::Key_Down);
+    QTest::keyClick(&TreeWidget(), Qt::Key_Return);
+    Settle();
+    ASSERT_EQ(EditorTitle(Window()), "Skupina");
+    QTest::keyClick(&TreeWidget(), Qt::Key_Tab);
+    FormView* editor = Editor(Window());
+    EXPECT_EQ(QApplication::focusWidget(), editor->TabOrder().front());
+    for (std::size_t i = 1; i < editor->TabOrder().size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), editor->TabOrder()[i]) << i;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &TreeWidget());
+}
+
 }  // namespace
 }  // namespace belvo::gui::test

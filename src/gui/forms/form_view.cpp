@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTextDocument>
 #include <QTimer>
 #include <QValidator>
 #include <QVBoxLayout>
@@ -168,7 +169,14 @@ QWidget* FormView::MakeControl(FormField& field)
     case FieldKind::Text:
     case FieldKind::ReadOnly: {
         auto* edit = new QLineEdit(this);
-        edit->setReadOnly(field.kind == FieldKind::ReadOnly);
+        if (field.kind == FieldKind::ReadOnly) {
+            // Shown as text on the form, still selectable and copied like any field.
+            edit->setReadOnly(true);
+            edit->setFrame(false);
+            QPalette palette = edit->palette();
+            palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+            edit->setPalette(palette);
+        }
         control = edit;
         break;
     }
@@ -182,7 +190,9 @@ QWidget* FormView::MakeControl(FormField& field)
     case FieldKind::MultiLineText: {
         auto* edit = new QPlainTextEdit(this);
         edit->setTabChangesFocus(true);
-        edit->setMinimumHeight(fontMetrics().lineSpacing() * 4);
+        const int margins = 2 * (edit->frameWidth() + static_cast<int>(edit->document()->documentMargin()));
+        edit->setMinimumHeight(fontMetrics().lineSpacing() * 3 + margins);
+        edit->setMaximumHeight(fontMetrics().lineSpacing() * 6 + margins);
         control = edit;
         break;
     }

@@ -54,6 +54,8 @@ public:
     // The control of a field, its label, and the form's own buttons (for tests and screen readers).
     QWidget* Control(int id) const;
     QPushButton* SaveButton() const { return m_save; }
+    // The controls in tab order, the form's own buttons last.
+    const std::vector<QWidget*>& TabOrder() const { return m_order; }
     QPushButton* BackButton() const { return m_back; }
     // Whether a focus change now starts a check (false while a check is pending or the element is
     // about to be deleted).

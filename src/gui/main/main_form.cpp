@@ -14,11 +14,17 @@
 
 namespace belvo::gui {
 
+namespace {
+constexpr int kFormMaximumWidth = 640;
+}  // namespace
+
 MainForm::MainForm(QWidget* parent) : QScrollArea(parent)
 {
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
     setBackgroundRole(QPalette::Window);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFocusPolicy(Qt::NoFocus);  // the form's own controls take the focus
     setAccessibleName("Formulář");
 }
 
@@ -77,6 +83,8 @@ void MainForm::OpenEditor(CObject& object)
         return;
     }
     auto* editor = new FormView(std::move(model));
+    // A form keeps a width that reads well; the area beside it stays empty.
+    editor->setMaximumWidth(kFormMaximumWidth);
     connect(editor, &FormView::deleteRequested, this, &MainForm::DeleteElement);
     setWidget(editor);
     emit editorChanged();

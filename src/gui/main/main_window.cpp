@@ -16,6 +16,7 @@
 #include "document/belvo_doc.h"
 #include "gui/dialogs/import_report_window.h"
 #include "gui/dialogs/settings_dialog.h"
+#include "gui/forms/form_view.h"
 #include "gui/icons.h"
 #include "gui/main/main_form.h"
 #include "gui/main/project_tree_model.h"
@@ -76,6 +77,7 @@ void MainWindow::AttachDocument(CBelvoDoc& doc)
     CreateToolBars();
     connect(m_treeView, &ProjectTreeView::selectionMoved, this, &MainWindow::UpdateCommands);
     connect(m_form, &MainForm::editorChanged, this, &MainWindow::UpdateCommands);
+    connect(m_form, &MainForm::editorChanged, this, &MainWindow::LinkTabOrder);
     for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(m_treeModel.get(), signal, this, &MainWindow::UpdateCommands);
     connect(m_treeModel.get(), &QAbstractItemModel::dataChanged, this, &MainWindow::UpdateCommands);
@@ -156,6 +158,15 @@ void MainWindow::UpdateCommands()
     setWindowTitle(title + "[*] - Belvo");
     setWindowModified(doc.IsModified());
     m_priceListLabel->setText(Qs(doc.Cenik().CenikId));
+}
+
+void MainWindow::LinkTabOrder()
+{
+    // Tab goes from the tree into the form and from the form's last button back to the tree.
+    FormView* editor = m_form->Editor();
+    if (editor == nullptr || editor->TabOrder().empty()) return;
+    QWidget::setTabOrder(m_treeView, editor->TabOrder().front());
+    QWidget::setTabOrder(editor->TabOrder().back(), m_treeView);
 }
 
 void MainWindow::UpdateRecentFiles()

@@ -97,6 +97,7 @@ private:
     // Runs a command of the document and shows what it changed.
     void Run(const std::function<void()>& command);
     void RememberCurrentFile();
+    void LinkTabOrder();
     void ShowAbout();
     void ShowHelp();
     void RestoreWindowState();

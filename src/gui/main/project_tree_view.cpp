@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -52,7 +53,21 @@ void ProjectTreeView::FinishSetup()
 {
     expandAll();
     FollowEngineSelection(m_doc.Tree().Selected());
+    setFocus(Qt::OtherFocusReason);
     PostSelectionChange(kSetupTurns, kNoTreeItem);
+}
+
+void ProjectTreeView::keyPressEvent(QKeyEvent* event)
+{
+    // The arrows only select; Enter opens the selected item's editor, as a click does, so the
+    // keyboard reaches every form.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier &&
+        currentIndex().isValid()) {
+        PostSelectionChange(1, m_doc.Tree().Selected());
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
 }
 
 void ProjectTreeView::PostSelectionChange(int turns, TreeItem previous)

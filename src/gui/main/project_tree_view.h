@@ -1,7 +1,8 @@
 // The project tree beside the form area. A click on an item opens its editor once the click has
 // been handled (on the release of the button) (the editor of the item clicked before may refuse to close: then the view beeps
 // and the previous item is selected again); moving the selection with the keyboard only selects,
-// so the commands act on the new item while the form still shows the one clicked last. A double
+// so the commands act on the new item while the form still shows the one clicked last (Enter opens
+// the selected item's editor as a click does, so the keyboard reaches every form). A double
 // click on a saved proposal shows a copy of it. Elements are moved by dragging them onto the
 // project or a group; where an item may go is the engine's rule.
 #pragma once
@@ -38,6 +39,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
