@@ -19,6 +19,8 @@
 #include "catalogue/export_mode.h"
 #include "gui/icons.h"
 #include "gui/main/desktop_session.h"
+#include "gui/main/project_tree_view.h"
+#include "gui/main/startup_probe.h"
 #include "gui/qt_text.h"
 #include "gui/qt_ui.h"
 #include "platform/odbc/odbc_database.h"
@@ -72,6 +74,7 @@ int RunDesktop(int argc, char** argv, const std::string& startupDirectory)
         belvo::gui::SessionServices{ui, settings, system, shell, http, &database, startupDirectory});
     ui.SetFallbackParent(&session.Window());
     if (const std::optional<int> exit = session.Start(line)) return *exit;
+    belvo::gui::InstallStartupProbe(*session.Window().Tree().viewport());
     session.Window().show();
     return QApplication::exec();
 }

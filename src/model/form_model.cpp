@@ -142,6 +142,12 @@ FormOutcome FormModel::AskDelete(const std::string& text)
                : FormOutcome::Refused;
 }
 
+FormOutcome FormModel::RefuseEmptyMaterialList()
+{
+    m_ui.Message(kEmptyMaterialListText, "Chyba", MessageIcon::Error);
+    return FormOutcome::Delete;
+}
+
 bool FormModel::Tell(const std::string& text, MessageIcon icon)
 {
     m_ui.Message(text, kValidationCaption, icon);

@@ -147,6 +147,9 @@ protected:
     // The final check's question, `text` being the value and its wording: OK → Delete, Cancel →
     // Refused.
     FormOutcome AskDelete(const std::string& text);
+    // For BeforeOpen of a form whose material list came out empty: tells the user that the price
+    // list has no material of the element's kind, and the element is removed again.
+    FormOutcome RefuseEmptyMaterialList();
     // A message with the caption "Validace"; returns false so that checks can `return Tell(...)`.
     bool Tell(const std::string& text, MessageIcon icon);
 

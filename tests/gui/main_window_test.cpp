@@ -37,6 +37,8 @@ public:
     CheckedElement() { Nazev = "Zkušební prvek"; }
     CCislo Pocet = CCislo(1);
 
+    bool noMaterial = false;  // its form finds no material of its kind in the price list
+
     class Form : public FormModel {
     public:
         enum : int { kPocet = 1 };
@@ -48,6 +50,10 @@ public:
         }
 
     private:
+        FormOutcome BeforeOpen() override
+        {
+            return m_element.noMaterial ? RefuseEmptyMaterialList() : FormOutcome::Done;
+        }
         void Load() override { SetNumber(kPocet, m_element.Pocet); }
         bool CheckField(int id) override
         {
@@ -342,6 +348,23 @@ TEST_F(DesktopTest, TheKeyboardReachesTheTreeTheFormsAndBack)
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), &TreeWidget());
+}
+
+TEST_F(DesktopTest, AnElementWithoutMaterialOfItsKindIsRemovedAgain)
+{
+    Start();
+    auto element = std::make_unique<CheckedElement>();
+    element->noMaterial = true;
+    CheckedElement& checked = *element;
+    Doc().Projekt()->Prvky.push_back(std::move(element));
+    checked.VlozDoStromu(Tree(), Doc().ProjectItem());
+    ui.answers = {Answer::Ok, Answer::Yes};
+    Click(checked.hItem);
+    Settle();
+    EXPECT_EQ(ui.MessageLines().front(), "Chyba: Nahraný ceník neobsahuje žádný materiál vybraného druhu");
+    EXPECT_EQ(ui.messages.back().caption, "? Smazat ?");
+    EXPECT_EQ(ItemNamed("Zkušební prvek"), kNoTreeItem);
+    EXPECT_EQ(EditorTitle(Window()), "Projekt");
 }
 
 }  // namespace
