@@ -15,6 +15,7 @@
 #include "gui/desktop_fixture.h"
 #include "gui/forms/form_view.h"
 #include "gui/main/window_state.h"
+#include "gui/summary/summary_window_list.h"
 #include "model/form_host.h"
 #include "model/form_model.h"
 #include "model/projekt.h"
@@ -365,6 +366,25 @@ TEST_F(DesktopTest, AnElementWithoutMaterialOfItsKindIsRemovedAgain)
     EXPECT_EQ(ui.messages.back().caption, "? Smazat ?");
     EXPECT_EQ(ItemNamed("Zkušební prvek"), kNoTreeItem);
     EXPECT_EQ(EditorTitle(Window()), "Projekt");
+}
+
+TEST_F(DesktopTest, ClosingTheMainWindowClosesTheSummaryWindowsFirst)
+{
+    Start();
+    Window().Action("proposal-whole")->trigger();
+    Click(ItemNamed("Přízemí"));
+    Window().Action("proposal-selection")->trigger();
+    Settle();
+    ASSERT_EQ(Window().Summaries().Count(), 2u);
+    EXPECT_TRUE(Window().Summaries().WindowAt(0)->isVisible());
+
+    // The project question comes after the summary windows have gone; cancelling it keeps the
+    // main window (the summary windows are closed already).
+    ui.answers = {Answer::Cancel};
+    EXPECT_FALSE(Window().close());
+    EXPECT_EQ(Window().Summaries().Count(), 0u);
+    ui.answers = {Answer::No};
+    EXPECT_TRUE(Window().close());
 }
 
 }  // namespace
