@@ -4,12 +4,15 @@
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-# Everything the build, the tests and the program need on a fresh Debian machine.
+# Everything the build, the tests and the program need on a fresh Debian machine. At run time the
+# desktop program draws its SVG pictures through libqt6svg6 and opens its manual with xdg-open;
+# the installation test checks the desktop entry and the MIME type with the desktop's own tools.
 PACKAGES := cmake ninja-build g++ pkg-config \
             libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev libqt6network6 libqt6printsupport6 \
+            qt6-base-dev libqt6network6 libqt6printsupport6 libqt6svg6 xdg-utils \
             unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3 \
-            fonts-liberation fontconfig poppler-utils libxml2-utils
+            fonts-liberation fontconfig poppler-utils libxml2-utils \
+            desktop-file-utils shared-mime-info
 
 TEST_BUILD := build/test
 RUN_BUILD  := build/release
