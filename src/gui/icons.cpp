@@ -6,6 +6,15 @@
 
 #include <array>
 
+#include "document/belvo_doc.h"
+#include "materials/cihly.h"
+#include "materials/delka.h"
+#include "materials/dlazba.h"
+#include "materials/kusy.h"
+#include "materials/pasky.h"
+#include "materials/strop.h"
+#include "materials/tvarovky.h"
+
 // The resources live in the static library belvo_gui; registering them here, where the icons
 // are asked for, keeps the linker from dropping them from a program that links the library.
 static void InitIconResources() { Q_INIT_RESOURCE(belvo_icons); }
@@ -18,21 +27,34 @@ struct TreePicture {
     const char* file;
 };
 
-// Picture indices as the element kinds give them.
+// The pictures by the indices the tree items carry. The project, the group and the wall give
+// theirs in their TreePicture; the saved proposals are 24 (the whole project) and 25 (a part).
 constexpr std::array kTreePictures{
-    TreePicture{0, "project"},          TreePicture{1, "group"},
-    TreePicture{2, "proposals"},        TreePicture{3, "wall"},
-    TreePicture{6, "bricks"},           TreePicture{9, "paving"},
-    TreePicture{10, "shaped-bricks"},   TreePicture{11, "ring-beam-bricks"},
-    TreePicture{12, "fence-cap"},       TreePicture{13, "drainage-pipes"},
-    TreePicture{14, "facing-strips"},   TreePicture{15, "hurdis"},
-    TreePicture{16, "ceiling-beams"},   TreePicture{17, "ceiling-inserts"},
-    TreePicture{18, "lintels"},         TreePicture{19, "shutter-lintels"},
-    TreePicture{20, "formwork-boards"}, TreePicture{21, "mortars"},
-    TreePicture{22, "all-items"},       TreePicture{23, "ceiling-panels"},
-    TreePicture{24, "proposal-whole"},  TreePicture{25, "proposal-part"},
-    TreePicture{26, "polystyrene"},     TreePicture{27, "reinforcement"},
-    TreePicture{28, "anchors"},
+    TreePicture{0, "project"},
+    TreePicture{1, "group"},
+    TreePicture{kProposalsPicture, "proposals"},
+    TreePicture{3, "wall"},
+    TreePicture{CCihly::kObrazek, "bricks"},
+    TreePicture{kObrazekDlazba, "paving"},
+    TreePicture{CTvarovky::kObrazek, "shaped-bricks"},
+    TreePicture{kObrazekVencovky, "ring-beam-bricks"},
+    TreePicture{kObrazekPlotoveStrisky, "fence-cap"},
+    TreePicture{kObrazekTrativodky, "drainage-pipes"},
+    TreePicture{CPasky::kObrazek, "facing-strips"},
+    TreePicture{CHurdis::kObrazek, "hurdis"},
+    TreePicture{kObrazekStropniNosniky, "ceiling-beams"},
+    TreePicture{CVelto::kObrazek, "ceiling-inserts"},
+    TreePicture{kObrazekPreklady, "lintels"},
+    TreePicture{kObrazekRoletovePreklady, "shutter-lintels"},
+    TreePicture{kObrazekSalovaciDesky, "formwork-boards"},
+    TreePicture{kObrazekMalta, "mortars"},
+    TreePicture{kObrazekVsechnyPolozky, "all-items"},
+    TreePicture{kObrazekStropniPanely, "ceiling-panels"},
+    TreePicture{24, "proposal-whole"},
+    TreePicture{25, "proposal-part"},
+    TreePicture{kObrazekPolystyreny, "polystyrene"},
+    TreePicture{kObrazekVyztuze, "reinforcement"},
+    TreePicture{kObrazekKotvy, "anchors"},
 };
 
 constexpr std::array kActionNames{"new",  "open", "save", "pricelist", "proposal-quick", "proposal-selection",
