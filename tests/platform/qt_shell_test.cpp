@@ -34,12 +34,16 @@ protected:
                                      executable ? std::filesystem::perms::owner_all : std::filesystem::perms::owner_read);
     }
     std::string Marker() const { return log.File("started"); }
-    // What ran, once the detached process has written it (or after a few seconds).
+    // What ran, once the detached process has written its whole line (or after a few seconds).
     std::string Started() const
     {
-        for (int i = 0; i < 250 && !std::filesystem::exists(Marker()); ++i)
+        std::string started;
+        for (int i = 0; i < 250; ++i) {
+            if (std::filesystem::exists(Marker())) started = test::TempDir::ReadBytes(Marker());
+            if (started.ends_with('\n')) break;
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        return std::filesystem::exists(Marker()) ? test::TempDir::ReadBytes(Marker()) : std::string();
+        }
+        return started;
     }
 
     test::TempDir bin;
