@@ -56,6 +56,7 @@ int RunDesktop(int argc, char** argv, const std::string& startupDirectory)
     QApplication app(argc, argv);
     QApplication::setApplicationName("Belvo");
     QApplication::setOrganizationName("Vexa");
+    QApplication::setDesktopFileName("belvo");  // the installed desktop entry
     QApplication::setWindowIcon(belvo::gui::ProgramIcon());
 
     // Qt has taken its own switches (-platform, -style, …) out of the arguments.
