@@ -88,10 +88,11 @@ void FormView::Build()
     std::vector<FormField>& fields = const_cast<std::vector<FormField>&>(m_model->Fields());
     for (std::size_t index = 0; index < fields.size(); ++index) {
         FormField& field = fields[index];
-        // The last field of its line reaches to the right edge, unless a unit follows it.
+        // The last field of its line reaches to the right edge, unless a unit follows it or it
+        // is a button.
         const FormField* next = index + 1 < fields.size() ? &fields[index + 1] : nullptr;
         const bool lastOnLine = next == nullptr || !next->besidePrevious || next->section || next->kind == FieldKind::Tabs;
-        const int span = lastOnLine && field.unit.empty() ? -1 : 1;
+        const int span = lastOnLine && field.unit.empty() && field.kind != FieldKind::Button ? -1 : 1;
         if (field.section) {
             if (field.section->empty()) {
                 grid = new QGridLayout();
