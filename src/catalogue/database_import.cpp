@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "catalogue/database_number.h"
@@ -152,21 +153,38 @@ struct Imported {
     }
 };
 
-Imported RunQueries(Database& database, const SystemInfo& system, std::size_t maxRecords)
+// How often the import tells the user how far it has got (and lets them stop it): before each
+// query and after every so many records.
+constexpr std::size_t kProgressRecords = 50;
+
+Imported RunQueries(Database& database, const SystemInfo& system, std::size_t maxRecords, Ui* ui)
 {
     Imported result;
     result.maxRecords = maxRecords;
+    std::optional<ProgressScope> progress;
+    if (ui) progress.emplace(*ui, "Načítání ceníku z databáze ...");
+    const auto report = [&](bool always) {
+        if (progress && (always || result.records.size() % kProgressRecords == 0)) progress->Report(result.records.size());
+    };
     std::vector<std::string> row;
     std::size_t query = 0;
     for (std::string_view sql : MaterialQueries()) {
         ++query;
+        report(true);
         const auto rows = RunQuery(database, sql, kMaterialColumnCount, query);
-        while (rows->Fetch(row)) result.Add(MaterialRow(row, query));
+        while (rows->Fetch(row)) {
+            result.Add(MaterialRow(row, query));
+            report(false);
+        }
     }
     {
         ++query;
+        report(true);
         const auto rows = RunQuery(database, kPanelQuery, kPanelColumnCount, query);
-        while (rows->Fetch(row)) result.Add(TypeCaptionRow(row, query));
+        while (rows->Fetch(row)) {
+            result.Add(TypeCaptionRow(row, query));
+            report(false);
+        }
     }
     {
         ++query;
@@ -213,18 +231,23 @@ DatabaseImportResult ImportZDatabaze(Database& database, std::string& connection
     DatabaseImportResult result;
     const std::optional<std::string> completed = database.Open(connection, ui, &result.failure);
     if (!completed) return result;
-    connection = *completed;
+    const std::string given = std::exchange(connection, *completed);
 
     std::optional<WaitCursor> wait;
     if (ui) wait.emplace(*ui);
     try {
-        Imported imported = RunQueries(database, system, maxRecords);
+        Imported imported = RunQueries(database, system, maxRecords, ui);
         database.Close();
         materials.Clear();
         for (auto& record : imported.records) materials.Append(std::move(record));
         label = std::move(imported.label);
         result.status = DatabaseImportStatus::Imported;
         result.failure.clear();
+    } catch (const OperationCancelled&) {
+        // Stopped by the user: the list, the label and the connection text stay as they were.
+        database.Close();
+        connection = given;
+        throw;
     } catch (const std::exception& failure) {
         database.Close();
         materials.Clear();

@@ -36,9 +36,11 @@ inline constexpr std::size_t kMaxImportedRecords = 1000000;
 // holds the imported records in ascending order of ObjCislo (Windows-1250 bytes; equal order
 // numbers in the order the queries made them) and `label` the new CenikId.
 //
-// `ui`, when given, is asked for the data source, shows the wait cursor and reports a failure
-// with its own message (error icon). The export mode passes none: nothing is shown and the
-// caller reads the result.
+// `ui`, when given, is asked for the data source, shows the wait cursor and the progress of the
+// queries, and reports a failure with its own message (error icon). When the user stops the
+// import in the progress window, OperationCancelled is raised and the list, the label and the
+// connection text are as they were before. The export mode passes none: nothing is shown and
+// the caller reads the result.
 DatabaseImportResult ImportZDatabaze(Database& database, std::string& connection, CMaterialList& materials,
                                      std::string& label, const SystemInfo& system, Ui* ui,
                                      std::size_t maxRecords = kMaxImportedRecords);

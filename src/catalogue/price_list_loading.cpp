@@ -118,7 +118,10 @@ void NactiCenik(CenikKontext& kontext, const std::string& section, bool askForFi
             {
                 const std::unique_ptr<HttpResponse> response = OtevriUrl(kontext.http, kontext.ui, address);
                 if (!response) return;  // OtevriUrl has shown why
-                ReadPriceListFromWeb(*response, address, kontext.classes, kontext.cenik);
+                // Read aside, so that a download the user stops leaves the price list as it was.
+                PriceList downloaded;
+                ReadPriceListFromWeb(*response, address, kontext.classes, downloaded, &kontext.ui);
+                kontext.cenik = std::move(downloaded);
             }
             RegistrujCenik(kontext, kSourceWeb, address);
         } else {
@@ -136,6 +139,8 @@ void NactiCenik(CenikKontext& kontext, const std::string& section, bool askForFi
             kontext.document->SetProjectCenikId(kontext.cenik.CenikId);
             kontext.document->RefreshMainForm();
         }
+    } catch (const OperationCancelled&) {
+        throw;  // nothing has changed; the command that started the load ends quietly
     } catch (const std::exception& failure) {
         ReportOwnMessage(kontext.ui, failure);
         kontext.cenik.materials.Clear();

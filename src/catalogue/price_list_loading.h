@@ -55,6 +55,9 @@ std::string NactiAktualniCenik(CenikKontext& kontext, bool ask);
 // and no file was asked for, and is chosen in the file dialog when `askForFile` is set and
 // Setup/"DlgCenik" allows it. Registers the price list, gives the project its label and
 // refreshes the main form. A failure is shown with its own message and leaves the list empty.
+// A download (or the update test's download) that the user stops raises OperationCancelled
+// with the price list and the settings untouched; so does NactiAktualniCenik for it and for a
+// stopped database import.
 void NactiCenik(CenikKontext& kontext, const std::string& section, bool askForFile, PriceListSource source);
 
 // `NactiCenikZeSouboru`: the label and the material list of a price-list file into the

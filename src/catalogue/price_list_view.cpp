@@ -12,11 +12,24 @@ std::string PriceListViewTitle(const std::string& cenikId)
 
 std::vector<TableDialog::Column> PriceListViewColumns()
 {
+    constexpr bool kNumber = true;
     return {
-        {"obj.č.", 65},      {"název", 300},     {"závod", 150},        {"šířka", 50},
-        {"délka", 50},       {"výška", 50},      {"cena (paleta)", 80}, {"cena (volná)", 80},
-        {"hmotnost/ks", 80}, {"ks/paletu", 80},  {"skupina", 40},       {"paleta", 80},
-        {"TTU2", 80},        {"patří k", 1},     {"typ doplňku", 1},    {"otočení", 1},
+        {"obj.č.", 65},
+        {"název", 300},
+        {"závod", 150},
+        {"šířka", 50, kNumber},
+        {"délka", 50, kNumber},
+        {"výška", 50, kNumber},
+        {"cena (paleta)", 80, kNumber},
+        {"cena (volná)", 80, kNumber},
+        {"hmotnost/ks", 80, kNumber},
+        {"ks/paletu", 80, kNumber},
+        {"skupina", 40, kNumber},
+        {"paleta", 80},
+        {"TTU2", 80},
+        {"patří k", 1},
+        {"typ doplňku", 1, kNumber},
+        {"otočení", 1, kNumber},
     };
 }
 
@@ -51,6 +64,7 @@ TableDialog PriceListViewTable(const PriceList& cenik, const Separators& separat
     table.title = PriceListViewTitle(cenik.CenikId);
     table.leadingColumnWidth = 15;
     table.columns = PriceListViewColumns();
+    table.filterColumns = {kPriceListViewOrderColumn, kPriceListViewNameColumn};
     for (const CMaterial& material : cenik.materials)
         if (material.JeNeotoceny()) table.rows.push_back(PriceListViewRow(material, separators));
     return table;

@@ -2,6 +2,7 @@
 // row per material (rows of rotation 0), as the command "Zobrazit ceník - materiál" shows it.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,12 @@ std::vector<TableDialog::Column> PriceListViewColumns();
 // The cells of one material: prices with 2 decimal places, the weight with 1, every other
 // number as stored, the pallet as its name and its order number in parentheses.
 std::vector<std::string> PriceListViewRow(const CMaterial& material, const Separators& separators);
-// The whole view: title, a fixed leading column of width 15, the columns and the rows.
+// The columns of the order number and the name: a text typed into the view's filter is looked
+// for in these two.
+inline constexpr std::size_t kPriceListViewOrderColumn = 0;
+inline constexpr std::size_t kPriceListViewNameColumn = 1;
+// The whole view: title, a fixed leading column of width 15, the columns and the rows, and the
+// columns its filter searches.
 TableDialog PriceListViewTable(const PriceList& cenik, const Separators& separators);
 
 }  // namespace belvo

@@ -127,6 +127,8 @@ bool TestAktualizace(CenikKontext& kontext, const std::string& section)
             if (!response) return false;
             try {
                 remote = ReadLabelFromWeb(*response, address, kontext.classes);
+            } catch (const OperationCancelled&) {
+                throw;
             } catch (const std::exception& failure) {
                 ReportOwnMessage(kontext.ui, failure);
                 remote.clear();
@@ -155,7 +157,7 @@ bool TestAktualizace(CenikKontext& kontext, const std::string& section)
         {
             const std::unique_ptr<HttpResponse> response = OtevriUrl(kontext.http, kontext.ui, address);
             if (!response) return false;
-            ReadPriceListFromWeb(*response, address, kontext.classes, downloaded);
+            ReadPriceListFromWeb(*response, address, kontext.classes, downloaded, &kontext.ui);
         }
         // The file is named after the label that was offered; the name is a plain file name in the
         // start-up directory whatever the label holds. It replaces a file of that name only when
@@ -164,6 +166,8 @@ bool TestAktualizace(CenikKontext& kontext, const std::string& section)
         WritePriceListFile(file, downloaded.CenikId, downloaded.materials, kontext.classes);
         WriteText(kontext.settings, section, keys::CenikFileName, RelativeToStartup(kontext.startupDirectory, file));
         return true;
+    } catch (const OperationCancelled&) {
+        throw;  // the local file and the settings are as they were
     } catch (const std::exception& failure) {
         ReportOwnMessage(kontext.ui, failure);
         return false;
@@ -176,6 +180,8 @@ bool TestZInternetu(CenikKontext& kontext)
         if (!TestAktualizace(kontext, PriceListSectionName(kontext.cenik.CenikId))) return false;
         return kontext.ui.Message("Cenik zaktualizován, použít v aktuálním projektu ?", "aktualizace",
                                   MessageIcon::Question, MessageButtons::YesNo) == Answer::Yes;
+    } catch (const OperationCancelled&) {
+        throw;
     } catch (const std::exception& failure) {
         ReportOwnMessage(kontext.ui, failure);
         return false;

@@ -35,7 +35,8 @@ std::unique_ptr<HttpResponse> OtevriUrl(HttpClient& http, Ui& ui, const std::str
 // under the default file name of its label (replacing a file of that name only when complete),
 // and becomes the section's "CenikFileName". Returns true when the new file is in place.
 // Messages as the situations need them: another price list on the web, failures (each with its
-// own message); the price list of the document is not touched.
+// own message); the price list of the document is not touched. A download the user stops in the
+// progress window raises OperationCancelled, with the local files and the settings as they were.
 bool TestAktualizace(CenikKontext& kontext, const std::string& section);
 
 // The command "Test z internetu": the update test for the section of the current label; when

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <istream>
+#include <optional>
 #include <streambuf>
 #include <vector>
 
@@ -15,7 +16,11 @@ namespace {
 // "end of file".
 class ResponseBuffer : public std::streambuf {
 public:
-    explicit ResponseBuffer(HttpResponse& response) : m_response(response), m_buffer(16 * 1024) {}
+    // `progress`, when given, hears of every piece read and may stop the transfer.
+    explicit ResponseBuffer(HttpResponse& response, ProgressScope* progress = nullptr)
+        : m_response(response), m_progress(progress), m_buffer(16 * 1024)
+    {
+    }
 
     std::exception_ptr Failure() const { return m_failure; }
 
@@ -27,6 +32,8 @@ protected:
         std::size_t got = 0;
         try {
             got = m_response.Read(m_buffer.data(), m_buffer.size());
+            m_read += got;
+            if (m_progress) m_progress->Report(m_read, m_response.ContentLength().value_or(0));
         } catch (...) {
             m_failure = std::current_exception();
             return traits_type::eof();
@@ -38,6 +45,8 @@ protected:
 
 private:
     HttpResponse& m_response;
+    ProgressScope* m_progress;
+    std::uint64_t m_read = 0;
     std::vector<char> m_buffer;
     std::exception_ptr m_failure;
 };
@@ -57,9 +66,9 @@ std::uint64_t ArchiveBound(const HttpResponse& response, const std::string& addr
 // Runs `work` with an archive that reads at most `bound` bytes of the answer.
 template <class Work>
 void ThroughArchive(HttpResponse& response, const std::string& address, const ClassRegistry& classes,
-                    std::uint64_t bound, Work&& work)
+                    std::uint64_t bound, ProgressScope* progress, Work&& work)
 {
-    ResponseBuffer buffer(response);
+    ResponseBuffer buffer(response, progress);
     std::istream in(&buffer);
     try {
         CArchive ar(in, bound, address, classes);
@@ -73,11 +82,14 @@ void ThroughArchive(HttpResponse& response, const std::string& address, const Cl
 }  // namespace
 
 void ReadPriceListFromWeb(HttpResponse& response, const std::string& address, const ClassRegistry& classes,
-                          PriceList& into)
+                          PriceList& into, Ui* progress)
 {
     into.CenikId.clear();
     into.materials.Clear();
+    std::optional<ProgressScope> scope;
+    if (progress) scope.emplace(*progress, "Stahování ceníku z internetu ...");
     ThroughArchive(response, address, classes, ArchiveBound(response, address, kMaxWebPriceListBytes),
+                   scope ? &*scope : nullptr,
                    [&](CArchive& ar) { SerializePriceList(ar, into.CenikId, into.materials); });
 }
 
@@ -86,7 +98,7 @@ std::string ReadLabelFromWeb(HttpResponse& response, const std::string& address,
     std::string label;
     // Only the label is read, so the bound is the label's and not the whole file's.
     const std::uint64_t bound = std::min(ArchiveBound(response, address, kMaxWebPriceListBytes), kMaxWebLabelBytes);
-    ThroughArchive(response, address, classes, bound, [&](CArchive& ar) { ar >> label; });
+    ThroughArchive(response, address, classes, bound, nullptr, [&](CArchive& ar) { ar >> label; });
     return label;
 }
 

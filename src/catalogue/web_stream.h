@@ -9,6 +9,7 @@
 #include "catalogue/price_list_file.h"
 #include "foundation/archive.h"
 #include "platform/http_client.h"
+#include "platform/ui.h"
 
 namespace belvo {
 
@@ -22,9 +23,10 @@ inline constexpr std::uint64_t kMaxWebLabelBytes = 64u * 1024u;
 // Reads the label (CenikId) and the material list from the answer into `into`, which is
 // emptied first; `address` names the source in messages. A broken transfer raises its
 // HttpError, faulty content an ArchiveError naming the address. After a failure `into` holds
-// what was read until then.
+// what was read until then. `progress`, when given, shows how much has arrived after each piece
+// read; when the user stops the download there, OperationCancelled is raised.
 void ReadPriceListFromWeb(HttpResponse& response, const std::string& address, const ClassRegistry& classes,
-                          PriceList& into);
+                          PriceList& into, Ui* progress = nullptr);
 
 // Reads only the label at the head of the answer; the rest of the body stays unread.
 std::string ReadLabelFromWeb(HttpResponse& response, const std::string& address, const ClassRegistry& classes);

@@ -59,7 +59,12 @@ void CBelvoDoc::OnNewDocument()
     m_pathName.clear();
     m_title = kDefaultDocumentTitle;
     CenikKontext kontext = Kontext();
-    m_priceListSection = NactiAktualniCenik(kontext, true);
+    try {
+        m_priceListSection = NactiAktualniCenik(kontext, true);
+    } catch (const OperationCancelled&) {
+        // The user stopped the import or the download: the new project gets the price list
+        // that was loaded before.
+    }
     m_modified = false;
     NastavStrom();
 }

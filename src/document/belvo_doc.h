@@ -203,7 +203,7 @@ private:
     CenikKontext Kontext();
     // Runs a command that loads a price list: asks the open editor to close first, restores the
     // previous price list when the load leaves none, checks the projects against the result and
-    // marks the document modified.
+    // marks the document modified. A load the user stops (OperationCancelled) changes nothing.
     template <class Load>
     void LoadPriceList(Load&& load);
 

@@ -39,6 +39,12 @@ void CBelvoDoc::LoadPriceList(Load&& load)
     const std::string previousProjectLabel = Projekt() != nullptr ? Projekt()->CenikId : std::string();
     try {
         load();
+    } catch (const OperationCancelled&) {
+        // The user stopped the import or the download: the price list, the project and the
+        // modified flag stay as they were, and the project is not checked again.
+        m_cenik = std::move(previous);
+        SetProjectCenikId(previousProjectLabel);
+        return;
     } catch (const std::exception& failure) {
         ReportOwnMessage(m_env.ui, failure);
     }
@@ -82,8 +88,12 @@ void CBelvoDoc::OnNactiZDatabaze()
         std::string connection;
         const DatabaseImportResult result = ImportZDatabaze(*m_env.database, connection, m_cenik.materials,
                                                             m_cenik.CenikId, m_env.system, &m_env.ui);
-        // A connection that did not open changed nothing.
-        if (result.status == DatabaseImportStatus::NotOpened) return;
+        // A connection that did not open changed nothing: the user cancelled the choice of the
+        // data source, or the driver refused the connection, which the user is told.
+        if (result.status == DatabaseImportStatus::NotOpened) {
+            if (!result.failure.empty()) ReportOwnMessage(m_env.ui, DatabaseError(result.failure));
+            throw OperationCancelled();
+        }
         CenikKontext kontext = Kontext();
         RegistrujCenik(kontext, kSourceDatabase, connection);
         m_connection = connection;
@@ -96,6 +106,8 @@ void CBelvoDoc::OnTestZInternetu()
     try {
         CenikKontext kontext = Kontext();
         if (!TestZInternetu(kontext)) return;
+    } catch (const OperationCancelled&) {
+        return;
     } catch (const std::exception& failure) {
         ReportOwnMessage(m_env.ui, failure);
         return;

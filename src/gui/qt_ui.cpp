@@ -1,5 +1,7 @@
 #include "gui/qt_ui.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -11,11 +13,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "gui/dialogs/table_window.h"
 #include "gui/qt_text.h"
+#include "platform/qt/system_info_qt.h"
 
 namespace belvo::gui {
 
@@ -78,7 +83,95 @@ void NameButtons(QMessageBox& box)
         }
 }
 
+// The Czech texts of the buttons of a dialog's button box.
+void NameButtons(QDialogButtonBox& box)
+{
+    const std::pair<QDialogButtonBox::StandardButton, const char*> names[] = {
+        {QDialogButtonBox::Ok, "OK"},     {QDialogButtonBox::Cancel, "Storno"}, {QDialogButtonBox::Yes, "&Ano"},
+        {QDialogButtonBox::No, "&Ne"},    {QDialogButtonBox::Retry, "&Opakovat"},
+    };
+    for (const auto& [which, text] : names)
+        if (QPushButton* button = box.button(which)) {
+            button->setText(QString::fromUtf8(text));
+            button->setAccessibleName(AccessibleName(text));
+        }
+}
+
+// The normal cursor over a dialog that asks the user in the middle of long work.
+class ArrowWhileWaiting {
+public:
+    explicit ArrowWhileWaiting(bool waiting) : m_on(waiting)
+    {
+        if (m_on) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~ArrowWhileWaiting()
+    {
+        if (m_on) QApplication::restoreOverrideCursor();
+    }
+    ArrowWhileWaiting(const ArrowWhileWaiting&) = delete;
+    ArrowWhileWaiting& operator=(const ArrowWhileWaiting&) = delete;
+
+private:
+    bool m_on;
+};
+
+// A text too long for a message box (a server's error page): it is shown in a scrollable box.
+bool IsLongText(const QString& text)
+{
+    constexpr int kLongestMessage = 1200;
+    constexpr int kMostLines = 20;
+    return text.size() > kLongestMessage || text.count(QLatin1Char('\n')) > kMostLines;
+}
+
+QDialogButtonBox::StandardButtons BoxButtonsOf(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::OkCancel: return QDialogButtonBox::Ok | QDialogButtonBox::Cancel;
+    case MessageButtons::YesNo: return QDialogButtonBox::Yes | QDialogButtonBox::No;
+    case MessageButtons::YesNoCancel: return QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel;
+    case MessageButtons::RetryCancel: return QDialogButtonBox::Retry | QDialogButtonBox::Cancel;
+    case MessageButtons::Ok: break;
+    }
+    return QDialogButtonBox::Ok;
+}
+
+// A long message in a dialog with a read-only text that scrolls, and the message's buttons.
+Answer LongMessage(QWidget* parent, const QString& text, const QString& caption, MessageButtons buttons)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* view = new QPlainTextEdit(text, &dialog);
+    view->setReadOnly(true);
+    view->setAccessibleName(caption);
+    layout->addWidget(view);
+    auto* box = new QDialogButtonBox(BoxButtonsOf(buttons), &dialog);
+    NameButtons(*box);
+    layout->addWidget(box);
+    Answer answer = buttons == MessageButtons::Ok ? Answer::Ok : Answer::Cancel;
+    QObject::connect(box, &QDialogButtonBox::clicked, &dialog, [&](QAbstractButton* button) {
+        switch (box->standardButton(button)) {
+        case QDialogButtonBox::Ok: answer = Answer::Ok; break;
+        case QDialogButtonBox::Yes: answer = Answer::Yes; break;
+        case QDialogButtonBox::No: answer = Answer::No; break;
+        case QDialogButtonBox::Retry: answer = Answer::Retry; break;
+        default: answer = Answer::Cancel; break;
+        }
+        dialog.accept();
+    });
+    dialog.resize(700, 450);
+    dialog.exec();
+    return answer;
+}
+
 }  // namespace
+
+QtUi::QtUi(QWidget* fallbackParent)
+    : m_fallbackParent(fallbackParent), m_separators(QtSystemInfo().NumberSeparators())
+{
+}
+
+QtUi::~QtUi() { delete m_progress.data(); }
 
 QWidget* QtUi::DialogParent() const
 {
@@ -89,6 +182,8 @@ QWidget* QtUi::DialogParent() const
 
 Answer QtUi::Message(const std::string& text, const std::string& caption, MessageIcon icon, MessageButtons buttons)
 {
+    const ArrowWhileWaiting arrow(m_waitDepth > 0);
+    if (IsLongText(MessageText(text))) return LongMessage(DialogParent(), MessageText(text), Qs(caption), buttons);
     QMessageBox box(DialogParent());
     box.setWindowTitle(Qs(caption));
     box.setTextFormat(Qt::PlainText);  // texts come from files and users: never markup
@@ -99,31 +194,34 @@ Answer QtUi::Message(const std::string& text, const std::string& caption, Messag
     box.setDefaultButton(set.defaultButton);
     box.setEscapeButton(set.escapeButton);
     NameButtons(box);
-    if (m_waitDepth > 0) QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const int result = box.exec();
-    if (m_waitDepth > 0) QApplication::restoreOverrideCursor();
-    return AnswerOf(result);
+    return AnswerOf(box.exec());
 }
 
 std::optional<std::size_t> QtUi::ChooseFromList(const std::string& title, const std::string& prompt,
                                                 const std::vector<std::string>& lines,
                                                 std::optional<std::size_t> preselected)
 {
+    // A list box and "OK"; Esc and closing the window leave it without a choice.
+    const ArrowWhileWaiting arrow(m_waitDepth > 0);
     QDialog dialog(DialogParent());
     dialog.setWindowTitle(Qs(title));
     auto* layout = new QVBoxLayout(&dialog);
-    if (!prompt.empty()) layout->addWidget(new QLabel(MessageText(prompt), &dialog));
     auto* list = new QListWidget(&dialog);
-    list->setAccessibleName(Qs(title));
+    if (!prompt.empty()) {
+        auto* label = new QLabel(MessageText(prompt), &dialog);
+        label->setBuddy(list);
+        layout->addWidget(label);
+    }
+    list->setAccessibleName(prompt.empty() ? Qs(title) : AccessibleName(prompt));
     for (const std::string& line : lines) list->addItem(Qs(line));
     if (!lines.empty()) list->setCurrentRow(preselected && *preselected < lines.size() ? static_cast<int>(*preselected) : 0);
+    // As wide as the longest line, within reason.
+    list->setMinimumWidth(std::min(list->sizeHintForColumn(0) + 40, 900));
     layout->addWidget(list);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText("OK");
-    buttons->button(QDialogButtonBox::Cancel)->setText("Storno");
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+    NameButtons(*buttons);
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
     list->setFocus();
     if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) return std::nullopt;
@@ -133,6 +231,7 @@ std::optional<std::size_t> QtUi::ChooseFromList(const std::string& title, const 
 std::optional<std::string> QtUi::PromptText(const std::string& title, const std::string& prompt,
                                             const std::string& initial)
 {
+    const ArrowWhileWaiting arrow(m_waitDepth > 0);
     QInputDialog dialog(DialogParent());
     dialog.setWindowTitle(Qs(title));
     dialog.setLabelText(MessageText(prompt));
@@ -146,6 +245,7 @@ std::optional<std::string> QtUi::PromptText(const std::string& title, const std:
 std::optional<std::string> QtUi::OpenFileName(const std::string& title, const std::string& filter,
                                               const std::string& initialPath)
 {
+    const ArrowWhileWaiting arrow(m_waitDepth > 0);
     const QString path = QFileDialog::getOpenFileName(DialogParent(), Qs(title), Qs(initialPath), Qs(filter));
     if (path.isEmpty()) return std::nullopt;
     return Us(path);
@@ -154,6 +254,7 @@ std::optional<std::string> QtUi::OpenFileName(const std::string& title, const st
 std::optional<std::string> QtUi::SaveFileName(const std::string& title, const std::string& filter,
                                               const std::string& initialPath)
 {
+    const ArrowWhileWaiting arrow(m_waitDepth > 0);
     const QString path = QFileDialog::getSaveFileName(DialogParent(), Qs(title), Qs(initialPath), Qs(filter));
     if (path.isEmpty()) return std::nullopt;
     return Us(path);
@@ -161,10 +262,13 @@ std::optional<std::string> QtUi::SaveFileName(const std::string& title, const st
 
 std::optional<Credentials> QtUi::AskCredentials(const std::string& where)
 {
+    const ArrowWhileWaiting arrow(m_waitDepth > 0);
     QDialog dialog(DialogParent());
     dialog.setWindowTitle("Přihlášení");
     auto* layout = new QFormLayout(&dialog);
-    layout->addRow(new QLabel(MessageText(where), &dialog));
+    auto* note = new QLabel(QStringLiteral("Jméno a heslo pro ") + MessageText(where) + QLatin1Char(':'), &dialog);
+    note->setWordWrap(true);
+    layout->addRow(note);
     auto* user = new QLineEdit(&dialog);
     auto* password = new QLineEdit(&dialog);
     password->setEchoMode(QLineEdit::Password);
@@ -177,8 +281,7 @@ std::optional<Credentials> QtUi::AskCredentials(const std::string& where)
     layout->addRow(userLabel, user);
     layout->addRow(passwordLabel, password);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText("OK");
-    buttons->button(QDialogButtonBox::Cancel)->setText("Storno");
+    NameButtons(*buttons);
     layout->addRow(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -188,33 +291,14 @@ std::optional<Credentials> QtUi::AskCredentials(const std::string& where)
 
 void QtUi::ShowTable(const TableDialog& table)
 {
-    QDialog dialog(DialogParent());
-    dialog.setWindowTitle(Qs(table.title));
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* grid = new QTableWidget(static_cast<int>(table.rows.size()), static_cast<int>(table.columns.size()), &dialog);
-    grid->setAccessibleName(Qs(table.title));
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int c = 0; c < static_cast<int>(table.columns.size()); ++c) {
-        grid->setHorizontalHeaderItem(c, new QTableWidgetItem(Qs(table.columns[c].header)));
-        grid->setColumnWidth(c, table.columns[c].width);
-        if (table.columns[c].width <= 1) grid->setColumnHidden(c, true);
-    }
-    for (int r = 0; r < static_cast<int>(table.rows.size()); ++r)
-        for (int c = 0; c < static_cast<int>(table.rows[r].size()) && c < grid->columnCount(); ++c)
-            grid->setItem(r, c, new QTableWidgetItem(Qs(table.rows[r][c])));
-    grid->verticalHeader()->setVisible(table.leadingColumnWidth > 0);
-    layout->addWidget(grid);
-    if (!table.note.empty()) layout->addWidget(new QLabel(MessageText(table.note), &dialog));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText("OK");
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    layout->addWidget(buttons);
-    dialog.resize(900, 500);
-    dialog.exec();
+    const ArrowWhileWaiting arrow(m_waitDepth > 0);
+    TableWindow window(table, m_separators, DialogParent());
+    window.exec();
 }
 
 std::size_t QtUi::ChooseHeight(const std::string& prompt, const std::vector<std::string>& lines, std::size_t preselected)
 {
+    const ArrowWhileWaiting arrow(m_waitDepth > 0);
     QDialog dialog(DialogParent());
     dialog.setWindowTitle("Validace");
     auto* layout = new QVBoxLayout(&dialog);
@@ -251,6 +335,54 @@ void QtUi::EndWait()
 {
     if (m_waitDepth == 0) return;
     if (--m_waitDepth == 0) QApplication::restoreOverrideCursor();
+}
+
+}  // namespace belvo::gui
+
+namespace belvo::gui {
+
+void QtUi::BeginProgress(const std::string& text)
+{
+    if (m_progressDepth++ > 0) return;
+    // Shown only when the work lasts more than a moment; until then it waits unseen.
+    auto* progress = new QProgressDialog(MessageText(text), QStringLiteral("Storno"), 0, 0, DialogParent());
+    progress->setWindowTitle(QStringLiteral("Belvo"));
+    progress->setWindowModality(Qt::ApplicationModal);
+    progress->setMinimumDuration(kProgressDelayMs);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    progress->setAccessibleName(MessageText(text));
+    progress->setValue(0);
+    m_progress = progress;
+    m_sinceUpdate.start();
+    // The busy arrow: the program works, and "Storno" can be clicked.
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+}
+
+bool QtUi::ReportProgress(std::uint64_t done, std::uint64_t total)
+{
+    if (m_progress == nullptr) return false;
+    if (m_sinceUpdate.elapsed() >= kProgressIntervalMs) {
+        m_sinceUpdate.restart();
+        if (total > 0) {
+            constexpr int kSteps = 1000;
+            m_progress->setMaximum(kSteps);
+            m_progress->setValue(static_cast<int>(std::min<std::uint64_t>(done, total) * kSteps / total));
+        } else {
+            m_progress->setMaximum(0);  // how much there is to do is not known
+        }
+        // The click on "Storno" and the window's painting arrive here.
+        QCoreApplication::processEvents();
+    }
+    return m_progress->wasCanceled();
+}
+
+void QtUi::EndProgress()
+{
+    if (m_progressDepth == 0) return;
+    if (--m_progressDepth > 0) return;
+    QApplication::restoreOverrideCursor();
+    delete m_progress.data();
 }
 
 }  // namespace belvo::gui

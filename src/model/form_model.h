@@ -47,6 +47,9 @@ struct FormField {
     FieldKind kind = FieldKind::Text;
     std::string label;  // the label's text with its '&' mnemonic; empty for none
     std::string unit;   // a text after the field ("%", "km", a currency); empty for none
+    // The name a screen reader gives the control when its label does not say what it does (a
+    // "..." button); empty: the label without its mnemonic.
+    std::string accessibleName;
     int decimals = 0;
     bool grouping = false;
     bool enabled = true;

@@ -3,9 +3,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "foundation/errors.h"
 
 namespace belvo {
 
@@ -19,17 +22,29 @@ struct Credentials {
 };
 
 // A read-only table shown in a dialog of its own, closed with "OK": a fixed heading row, an
-// optional fixed leading column without text, one row per line of data and a note below.
+// optional fixed leading column without text, one row per line of data and a note below. A
+// window may let the user sort it by a column and, when the table names columns to search,
+// narrow it to the rows that contain a typed text (catalogue/table_rows.h holds both rules).
 struct TableDialog {
     struct Column {
         std::string header;
-        int width = 0;  // pixels; a width of 1 hides the column in effect
+        int width = 0;        // pixels; a width of 1 hides the column in effect
+        bool number = false;  // the cells are numbers: sorted by value, aligned right
     };
     std::string title;
     int leadingColumnWidth = 0;  // 0: no leading column
     std::vector<Column> columns;
     std::vector<std::vector<std::string>> rows;  // one text per column
     std::string note;                            // empty: none
+    std::vector<std::size_t> filterColumns;      // the columns a typed text is looked for in; empty: no filter
+};
+
+// Raised by long work when the user has stopped it (Ui::ReportProgress answered true). The
+// command that started the work catches it and leaves everything as it was before; it is never
+// reported as a failure.
+class OperationCancelled : public BelvoError {
+public:
+    OperationCancelled() : BelvoError("Přerušeno uživatelem.") {}
 };
 
 class Ui {
@@ -82,6 +97,36 @@ public:
     // The wait cursor; calls nest.
     virtual void BeginWait() = 0;
     virtual void EndWait() = 0;
+    // Long work that can take seconds (a database import, a download): BeginProgress before it,
+    // ReportProgress now and then with what has been done of how much (total 0 when unknown),
+    // EndProgress after it (ProgressScope does all three). ReportProgress answers true when the
+    // user asked to stop. Calls nest. A Ui without a progress window never stops the work.
+    virtual void BeginProgress(const std::string& text) { (void)text; }
+    virtual bool ReportProgress(std::uint64_t done, std::uint64_t total)
+    {
+        (void)done;
+        (void)total;
+        return false;
+    }
+    virtual void EndProgress() {}
+};
+
+// Long work's progress for the lifetime of the object; Report raises OperationCancelled when the
+// user has stopped the work.
+class ProgressScope {
+public:
+    ProgressScope(Ui& ui, const std::string& text) : m_ui(ui) { m_ui.BeginProgress(text); }
+    ~ProgressScope() { m_ui.EndProgress(); }
+    ProgressScope(const ProgressScope&) = delete;
+    ProgressScope& operator=(const ProgressScope&) = delete;
+
+    void Report(std::uint64_t done, std::uint64_t total = 0)
+    {
+        if (m_ui.ReportProgress(done, total)) throw OperationCancelled();
+    }
+
+private:
+    Ui& m_ui;
 };
 
 // Shows the wait cursor for the lifetime of the object.

@@ -21,12 +21,14 @@ using test::TempDir;
 class OneBrickDatabase : public Database {
 public:
     bool failQueries = false;
+    std::string refuseConnection;  // the driver's diagnostic; empty: the connection opens
     int connects = 0;
 
     std::vector<DataSource> DataSources() override { return {{"Karno", "SQLite3"}}; }
     std::string Connect(const std::string&) override
     {
         ++connects;
+        if (!refuseConnection.empty()) throw DatabaseError(refuseConnection);
         m_open = true;
         return "DSN=Karno;Database=/data/karno.db;";
     }
@@ -183,11 +185,28 @@ TEST_F(DocumentPriceListTest, DatabaseLoadKeepsItsConnectionForTheSettings)
     CBelvoDoc withDatabase(environment, otherViews.Views());
     ASSERT_TRUE(withDatabase.OnOpenDocument(dir.File("dům.kar")));
 
-    // The user cancels the choice of the data source: nothing changes.
+    // The user cancels the choice of the data source: nothing changes, not even the modified
+    // flag, and the project is not checked again.
+    withDatabase.SetModifiedFlag(false);
+    ui.messages.clear();
+    ui.tables.clear();
     ui.choices = {std::nullopt};
     withDatabase.OnNactiZDatabaze();
     EXPECT_EQ(database.connects, 0);
     EXPECT_EQ(withDatabase.Cenik().CenikId, test::kTestCenikId);
+    EXPECT_FALSE(withDatabase.IsModified());
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(ui.tables.empty());
+
+    // The driver refuses the connection: the user reads why, and nothing else changes.
+    database.refuseConnection = "[unixODBC][Driver Manager]Data source name not found (IM002)";
+    withDatabase.OnNactiZDatabaze();
+    EXPECT_EQ(ui.MessageLines(),
+              std::vector<std::string>{"Karno: [unixODBC][Driver Manager]Data source name not found (IM002)"});
+    EXPECT_EQ(withDatabase.Cenik().materials.size(), 3u);
+    EXPECT_FALSE(withDatabase.IsModified());
+    database.refuseConnection.clear();
+    database.connects = 0;
 
     // A database whose queries fail leaves the project its price list.
     database.failQueries = true;

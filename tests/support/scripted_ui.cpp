@@ -83,6 +83,18 @@ void ScriptedUi::BeginWait()
 
 void ScriptedUi::EndWait() { --waitDepth; }
 
+void ScriptedUi::BeginProgress(const std::string& text)
+{
+    progressTexts.push_back(text);
+    ++progressDepth;
+}
+
+bool ScriptedUi::ReportProgress(std::uint64_t done, std::uint64_t total)
+{
+    progressReports.emplace_back(done, total);
+    return stopAtReport && progressReports.size() >= *stopAtReport;
+}
+
 std::vector<std::string> ScriptedUi::MessageLines() const
 {
     std::vector<std::string> lines;

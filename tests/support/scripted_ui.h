@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/ui.h"
@@ -55,6 +57,12 @@ public:
     std::vector<RecordedChoice> heightChoices;
     int waitDepth = 0;
     int waitCount = 0;
+    // Progress windows: the texts they opened with, every report (done, total), how many are
+    // open, and the report at which the user presses "Storno" (1 for the first; none: never).
+    std::vector<std::string> progressTexts;
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> progressReports;
+    int progressDepth = 0;
+    std::optional<std::size_t> stopAtReport;
 
     Answer Message(const std::string& text, const std::string& caption, MessageIcon icon,
                    MessageButtons buttons = MessageButtons::Ok) override;
@@ -73,6 +81,9 @@ public:
                              std::size_t preselected) override;
     void BeginWait() override;
     void EndWait() override;
+    void BeginProgress(const std::string& text) override;
+    bool ReportProgress(std::uint64_t done, std::uint64_t total) override;
+    void EndProgress() override { --progressDepth; }
 
     // The recorded messages as "caption: text" lines, for compact expectations.
     std::vector<std::string> MessageLines() const;

@@ -1,6 +1,5 @@
 #include "gui/forms/form_dialog.h"
 
-#include <QDialog>
 #include <QVBoxLayout>
 
 #include "gui/forms/form_view.h"
@@ -8,16 +7,30 @@
 
 namespace belvo::gui {
 
+FormDialog::FormDialog(FormModel& model, QWidget* parent) : QDialog(parent), m_view(new FormView(model, this))
+{
+    Build();
+}
+
+FormDialog::FormDialog(std::unique_ptr<FormModel> model, QWidget* parent)
+    : QDialog(parent), m_view(new FormView(std::move(model), this))
+{
+    Build();
+}
+
+void FormDialog::Build()
+{
+    setWindowTitle(Qs(m_view->Model().Title()));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_view);
+    connect(m_view, &FormView::accepted, this, &QDialog::accept);
+    connect(m_view, &FormView::rejected, this, &QDialog::reject);
+    m_view->Open();
+}
+
 bool RunFormDialog(FormModel& model, QWidget* parent)
 {
-    QDialog dialog(parent);
-    dialog.setWindowTitle(Qs(model.Title()));
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* view = new FormView(model, &dialog);
-    layout->addWidget(view);
-    QObject::connect(view, &FormView::accepted, &dialog, &QDialog::accept);
-    QObject::connect(view, &FormView::rejected, &dialog, &QDialog::reject);
-    view->Open();
+    FormDialog dialog(model, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 

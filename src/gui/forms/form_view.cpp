@@ -68,7 +68,12 @@ FormView::FormView(FormModel& model, QWidget* parent) : QWidget(parent), m_model
     connect(qApp, &QApplication::focusChanged, this, &FormView::OnFocusChanged);
 }
 
-FormView::~FormView() = default;
+FormView::~FormView()
+{
+    // The focus moves while the child widgets are destroyed; the application must not call
+    // back into a view that is no longer one.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 // --- Building ------------------------------------------------------------------------------------
 
@@ -77,29 +82,43 @@ void FormView::Build()
     auto* outer = new QVBoxLayout(this);
     auto* grid = new QGridLayout();
     outer->addLayout(grid);
+    QBoxLayout* container = outer;  // where a tab bar and its page go: the form or its titled box
     int row = -1;
     int column = 0;
 
-    for (FormField& field : const_cast<std::vector<FormField>&>(m_model->Fields())) {
+    std::vector<FormField>& fields = const_cast<std::vector<FormField>&>(m_model->Fields());
+    for (std::size_t index = 0; index < fields.size(); ++index) {
+        FormField& field = fields[index];
+        // The last field of its line reaches to the right edge, unless a unit follows it or it
+        // is a button.
+        const FormField* next = index + 1 < fields.size() ? &fields[index + 1] : nullptr;
+        const bool lastOnLine = next == nullptr || !next->besidePrevious || next->section || next->kind == FieldKind::Tabs;
+        const int span = lastOnLine && field.unit.empty() && field.kind != FieldKind::Button ? -1 : 1;
         if (field.section) {
             if (field.section->empty()) {
                 grid = new QGridLayout();
                 outer->addLayout(grid);
+                container = outer;
             } else {
                 auto* box = new QGroupBox(Qs(*field.section), this);
-                grid = new QGridLayout(box);
+                auto* boxColumn = new QVBoxLayout(box);
+                grid = new QGridLayout();
+                boxColumn->addLayout(grid);
                 outer->addWidget(box);
+                container = boxColumn;
             }
             row = -1;
         }
         if (field.kind == FieldKind::Tabs) {
             // The tab bar heads a framed page that holds the fields after it.
-            QWidget* bar = MakeControl(field);
-            outer->addWidget(bar);
+            auto* tabColumn = new QVBoxLayout();
+            tabColumn->setSpacing(0);
+            tabColumn->addWidget(MakeControl(field));
             auto* page = new QFrame(this);
             page->setFrameShape(QFrame::StyledPanel);
             grid = new QGridLayout(page);
-            outer->addWidget(page);
+            tabColumn->addWidget(page);
+            container->addLayout(tabColumn);
             row = -1;
             continue;
         }
@@ -122,9 +141,14 @@ void FormView::Build()
                                           ? Qt::AlignTop
                                           : Qt::Alignment();
             grid->addWidget(label, row, column, top);
-            grid->addWidget(control, row, column + 1);
+            grid->addWidget(control, row, column + 1, 1, span);
+        } else if (field.kind == FieldKind::Button && field.besidePrevious) {
+            // A button beside its field, as wide as its text needs.
+            control->setFixedWidth(control->fontMetrics().horizontalAdvance(Qs(field.label)) +
+                                   2 * control->fontMetrics().height());
+            grid->addWidget(control, row, column, 1, span, Qt::AlignLeft);
         } else {
-            grid->addWidget(control, row, column, 1, 2);
+            grid->addWidget(control, row, column, 1, span < 0 ? -1 : 2);
         }
         if (!field.unit.empty()) {
             auto* unit = new QLabel(Qs(field.unit), this);
@@ -229,6 +253,7 @@ QWidget* FormView::MakeControl(FormField& field)
         auto* bar = new QTabBar(this);
         bar->setFocusPolicy(Qt::StrongFocus);
         bar->setDrawBase(false);
+        bar->setExpanding(false);
         connect(bar, &QTabBar::currentChanged, this, [this, id] { OnActivated(id); });
         control = bar;
         break;
@@ -241,7 +266,7 @@ QWidget* FormView::MakeControl(FormField& field)
         break;
     }
     }
-    control->setAccessibleName(AccessibleName(field.label));
+    control->setAccessibleName(field.accessibleName.empty() ? AccessibleName(field.label) : Qs(field.accessibleName));
     control->installEventFilter(this);
     m_controls[id] = control;
     m_order.push_back(control);
@@ -294,6 +319,10 @@ void FormView::ShowFields()
             if (!same) {
                 list->clear();
                 for (const std::string& entry : field.entries) list->addItem(Qs(entry));
+                // Tall enough for its entries, up to ten of them.
+                const int shown = std::clamp(list->count(), 3, 10);
+                list->setMinimumHeight(shown * std::max(list->sizeHintForRow(0), fontMetrics().height()) +
+                                       2 * list->frameWidth() + 4);
             }
             if (field.kind == FieldKind::CheckList) {
                 for (int i = 0; i < list->count(); ++i) {

@@ -24,6 +24,7 @@
 #include "gui/main/window_state.h"
 #include "gui/qt_text.h"
 #include "gui/summary/summary_window_list.h"
+#include "platform/system_info.h"
 #include "platform/ui.h"
 
 namespace belvo::gui {
@@ -105,7 +106,8 @@ void MainWindow::Beep() { QApplication::beep(); }
 bool MainWindow::ShowSettings(const std::string& presetSection, const std::string& connection)
 {
     return ShowSettingsDialog(isVisible() ? this : nullptr,
-                              SettingsDialogEnvironment{m_env.ui, m_env.settings, m_env.startupDirectory},
+                              SettingsDialogEnvironment{m_env.ui, m_env.settings, m_env.startupDirectory,
+                                                        m_env.system.NumberSeparators()},
                               presetSection, connection);
 }
 
