@@ -17,6 +17,7 @@
 
 #include "app/command_line.h"
 #include "document/belvo_doc.h"
+#include "gui/dialogs/dialog_screenshots.h"
 #include "gui/main/desktop_session.h"
 #include "gui/main/main_form.h"
 #include "gui/main/project_tree_model.h"
@@ -122,5 +123,11 @@ int main(int argc, char** argv)
         Wait(100);
         ok = Write(window, output, "group-form.png") && ok;
     }
+
+    // The settings dialog on the demo price list's tab, and the price-list view with a filter.
+    ok = belvo::gui::WriteDialogScreenshots(
+             belvo::gui::SettingsDialogEnvironment{ui, settings, scratch.path().toStdString(), system.NumberSeparators()},
+             doc.Cenik(), system.NumberSeparators(), output) &&
+         ok;
     return ok ? 0 : 1;
 }
