@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "demo_settings.h"
 #include "platform/qt/qt_settings_store.h"
 
 extern char** environ;
@@ -81,12 +82,7 @@ int main(int argc, char** argv)
     const std::filesystem::path config = std::filesystem::temp_directory_path() / ("belvo-startup-" + std::to_string(getpid()));
     {
         belvo::QtSettingsStore settings((config / "Vexa" / "Karno.conf").string());
-        settings.SetString("Setup", "Version", "2016-05-15");
-        settings.SetString("Setup", "Ceniky", "CZ-Kč;");
-        settings.SetString("Setup", "CenikVychozi", "CZ-Kč");
-        settings.SetString("CZ-Kč", "CenikRadio", "file");
-        settings.SetString("CZ-Kč", "CenikFileName", data + "/demo.dat");
-        settings.SetString("CZ-Kč", "TestWWW", "N");
+        belvo::ConfigureDemoSettings(settings, data + "/demo.dat");
     }
     std::vector<std::string> environment;
     for (char** entry = environ; *entry != nullptr; ++entry)

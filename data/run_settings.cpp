@@ -14,13 +14,8 @@
 #include <string>
 #include <system_error>
 
-#include "catalogue/catalogue_classes.h"
-#include "catalogue/price_list_file.h"
-#include "catalogue/price_list_label.h"
-#include "foundation/archive.h"
+#include "demo_settings.h"
 #include "platform/qt/qt_settings_store.h"
-#include "settings/settings_keys.h"
-#include "settings/version.h"
 
 namespace {
 
@@ -31,32 +26,25 @@ int Prepare(const std::filesystem::path& priceList, const std::filesystem::path&
         std::printf("prepare_run_settings: keeping %s\n", config.c_str());
         return 0;
     }
-    belvo::ClassRegistry classes;
-    belvo::RegisterCatalogueClasses(classes);
-    const std::filesystem::path demo = std::filesystem::absolute(priceList);
-    const belvo::PriceList cenik = belvo::ReadPriceListFile(demo.string(), classes);
-    const std::string section = belvo::PriceListSectionName(cenik.CenikId);
-
     if (config.has_parent_path()) std::filesystem::create_directories(config.parent_path());
     std::string failure;
-    {
-        using namespace belvo;
-        QtSettingsStore store(config.string());
-        WriteText(store, keys::Version, kVersionText);
-        WriteText(store, keys::Ceniky, section + ";");
-        WriteText(store, keys::CenikVychozi, section);
-        WriteText(store, section, keys::CenikRadio, kSourceFile);
-        WriteText(store, section, keys::CenikFileName, demo.string());
-        WriteFlag(store, section, keys::TestWWW, false);
+    std::string section;
+    try {
+        belvo::QtSettingsStore store(config.string());
+        section = belvo::ConfigureDemoSettings(store, priceList.string());
         failure = store.Flush();
+    } catch (...) {
+        // An unreadable price list leaves no half-made store behind.
+        std::filesystem::remove(config, error);
+        throw;
     }
     if (!failure.empty()) {
         std::filesystem::remove(config, error);
         std::fprintf(stderr, "prepare_run_settings: %s\n", failure.c_str());
         return 1;
     }
-    std::printf("prepare_run_settings: wrote %s (price list %s, section %s)\n", config.c_str(), demo.c_str(),
-                section.c_str());
+    std::printf("prepare_run_settings: wrote %s (price list %s, section %s)\n", config.c_str(),
+                std::filesystem::absolute(priceList).c_str(), section.c_str());
     return 0;
 }
 

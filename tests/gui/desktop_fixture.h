@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "app/command_line.h"
+#include "demo_settings.h"
 #include "document/belvo_doc.h"
 #include "gui/gui_support.h"
 #include "gui/main/desktop_session.h"
@@ -29,23 +30,13 @@ namespace belvo::gui::test {
 inline std::string DemoHouse() { return std::string(BELVO_BUILD_DIR) + "/data/demo-dum.kar"; }
 inline std::string DemoPriceList() { return std::string(BELVO_BUILD_DIR) + "/data/demo.dat"; }
 
-// Settings of a program that has been set up before: the demo price list is the known and
-// default one, so neither the new-version check nor the registration opens a dialog.
-inline void ConfigureDemoSettings(SettingsStore& settings)
-{
-    settings.SetString("Setup", "Version", "2016-05-15");
-    settings.SetString("Setup", "Ceniky", "CZ-Kč;");
-    settings.SetString("Setup", "CenikVychozi", "CZ-Kč");
-    settings.SetString("CZ-Kč", "CenikRadio", "file");
-    settings.SetString("CZ-Kč", "CenikFileName", DemoPriceList());
-    settings.SetString("CZ-Kč", "TestWWW", "N");
-}
 
 class DesktopTest : public ::testing::Test {
 protected:
     DesktopTest()
     {
-        ConfigureDemoSettings(settings);
+        // Set up before: neither the new-version check nor the registration opens a dialog.
+        ConfigureDemoSettings(settings, DemoPriceList());
         session = std::make_unique<DesktopSession>(
             SessionServices{ui, settings, system, shell, web, nullptr, std::string(BELVO_BUILD_DIR)});
     }

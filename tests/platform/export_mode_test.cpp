@@ -19,15 +19,19 @@ using ::testing::HasSubstr;
 
 struct BelvoRun {
     int exitCode = -1;
+    std::string out;
     std::string err;
 };
 
-// Runs belvo with the arguments in `startup` as its current directory. The child inherits the
-// sandbox's ODBC configuration through the environment.
-BelvoRun RunBelvo(const QStringList& arguments, const std::filesystem::path& startup)
+// Runs belvo with the arguments in `startup` as its current directory, with `extra` added to
+// the environment. The child inherits the sandbox's ODBC configuration through the environment.
+BelvoRun RunBelvo(const QStringList& arguments, const std::filesystem::path& startup,
+                  const QProcessEnvironment& extra = {})
 {
     QProcess process;
-    process.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(extra);
+    process.setProcessEnvironment(environment);
     process.setWorkingDirectory(QString::fromStdString(startup.string()));
     process.start(QStringLiteral(BELVO_PATH), arguments);
     BelvoRun run;
@@ -37,6 +41,7 @@ BelvoRun RunBelvo(const QStringList& arguments, const std::filesystem::path& sta
         run.err = "belvo did not run to its end";
         return run;
     }
+    run.out = process.readAllStandardOutput().toStdString();
     run.err = process.readAllStandardError().toStdString();
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return run;
@@ -116,15 +121,30 @@ TEST_F(ExportModeTest, ExitCodesTellWhatWentWrong)
     EXPECT_FALSE(std::filesystem::exists(startup / "Rozbita.dat"));
 }
 
-TEST_F(ExportModeTest, WithoutTheExactSwitchTheDesktopProgramIsMeant)
+TEST_F(ExportModeTest, WithoutTheExactSwitchTheDesktopProgramStarts)
 {
     sandbox.AddDataSource("Karno", test::CreateKarnoDatabase(sandbox, "karno.db"));
-    for (const QStringList& arguments : {QStringList{}, QStringList{"-EXPORT", "DSN=Karno"}, QStringList{"-export"},
-                                         QStringList{"projekt.kar"}}) {
-        const BelvoRun run = RunBelvo(arguments, startup);
-        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
-        EXPECT_THAT(run.err, HasSubstr("desktop program is not built yet"));
+    // The desktop program with settings set up before (no start-up dialog), telling when its
+    // window is first painted and then ending.
+    const std::filesystem::path config = sandbox.Dir() / "config";
+    QProcess prepare;
+    prepare.start(QStringLiteral(BELVO_PREPARE_RUN_SETTINGS),
+                  {QStringLiteral(BELVO_BUILD_DIR "/data/demo.dat"), QString::fromStdString((config / "Vexa" / "Karno.conf").string())});
+    ASSERT_TRUE(prepare.waitForFinished(60000));
+    ASSERT_EQ(prepare.exitCode(), 0);
+    QProcessEnvironment desktop;
+    desktop.insert("XDG_CONFIG_HOME", QString::fromStdString(config.string()));
+    desktop.insert("BELVO_STARTUP_PROBE", "1");
+    desktop.insert("QT_QPA_PLATFORM", "offscreen");
+
+    const QString house = QStringLiteral(BELVO_BUILD_DIR "/data/demo-dum.kar");
+    for (const QStringList& arguments : {QStringList{}, QStringList{"-EXPORT", house}, QStringList{"-export"},
+                                         QStringList{house}}) {
+        const BelvoRun run = RunBelvo(arguments, startup, desktop);
+        EXPECT_EQ(run.exitCode, 0) << arguments.join(' ').toStdString() << ": " << run.err;
+        EXPECT_THAT(run.out, HasSubstr("first-paint ")) << arguments.join(' ').toStdString();
     }
+    // No price list was exported.
     EXPECT_TRUE(std::filesystem::is_empty(startup));
 }
 

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "app/command_line.h"
+#include "demo_settings.h"
 #include "document/belvo_doc.h"
 #include "gui/dialogs/dialog_screenshots.h"
 #include "gui/main/desktop_session.h"
@@ -90,12 +91,7 @@ int main(int argc, char** argv)
 
     // Settings of a program set up before: the demo price list is the known, default one.
     belvo::QtSettingsStore settings(QDir(scratch.path()).filePath("Karno.ini").toStdString());
-    settings.SetString("Setup", "Version", "2016-05-15");
-    settings.SetString("Setup", "Ceniky", "CZ-Kč;");
-    settings.SetString("Setup", "CenikVychozi", "CZ-Kč");
-    settings.SetString("CZ-Kč", "CenikRadio", "file");
-    settings.SetString("CZ-Kč", "CenikFileName", data + "/demo.dat");
-    settings.SetString("CZ-Kč", "TestWWW", "N");
+    belvo::ConfigureDemoSettings(settings, data + "/demo.dat");
 
     LoggingUi ui;
     belvo::QtSystemInfo system;
