@@ -67,7 +67,12 @@ FormView::FormView(FormModel& model, QWidget* parent) : QWidget(parent), m_model
     connect(qApp, &QApplication::focusChanged, this, &FormView::OnFocusChanged);
 }
 
-FormView::~FormView() = default;
+FormView::~FormView()
+{
+    // The focus moves while the widgets below go away; a FormView being destroyed must not
+    // hear of it.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 // --- Building ------------------------------------------------------------------------------------
 
@@ -132,26 +137,28 @@ void FormView::Build()
         }
     }
 
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    const bool dialog = m_model->Buttons() == FormButtons::OkCancel;
-    m_save = new QPushButton(dialog ? QStringLiteral("OK") : Qs(kSaveButtonText), this);
-    m_back = new QPushButton(dialog ? QStringLiteral("&Storno") : Qs(kBackButtonText), this);
-    for (QPushButton* button : {m_save, m_back}) {
-        button->setAccessibleName(button->text().remove(QLatin1Char('&')));
-        button->setAutoDefault(false);
-        button->installEventFilter(this);
-        buttons->addWidget(button);
-        m_order.push_back(button);
+    if (m_model->Buttons() != FormButtons::None) {
+        auto* buttons = new QHBoxLayout();
+        buttons->addStretch(1);
+        const bool dialog = m_model->Buttons() == FormButtons::OkCancel;
+        m_save = new QPushButton(dialog ? QStringLiteral("OK") : Qs(kSaveButtonText), this);
+        m_back = new QPushButton(dialog ? QStringLiteral("&Storno") : Qs(kBackButtonText), this);
+        for (QPushButton* button : {m_save, m_back}) {
+            button->setAccessibleName(button->text().remove(QLatin1Char('&')));
+            button->setAutoDefault(false);
+            button->installEventFilter(this);
+            buttons->addWidget(button);
+            m_order.push_back(button);
+        }
+        connect(m_save, &QPushButton::clicked, this, [this] { Save(); });
+        connect(m_back, &QPushButton::clicked, this, [this] {
+            if (m_model->Buttons() == FormButtons::OkCancel)
+                emit rejected();
+            else
+                Back();
+        });
+        outer->addLayout(buttons);
     }
-    connect(m_save, &QPushButton::clicked, this, [this] { Save(); });
-    connect(m_back, &QPushButton::clicked, this, [this] {
-        if (m_model->Buttons() == FormButtons::OkCancel)
-            emit rejected();
-        else
-            Back();
-    });
-    outer->addLayout(buttons);
     outer->addStretch(1);
 
     // The tab order is the order of the fields, then the form's own buttons.
@@ -168,7 +175,7 @@ QWidget* FormView::MakeControl(FormField& field)
     case FieldKind::Text:
     case FieldKind::ReadOnly: {
         auto* edit = new QLineEdit(this);
-        edit->setReadOnly(field.kind == FieldKind::ReadOnly);
+        edit->setReadOnly(field.kind == FieldKind::ReadOnly || field.readOnly);
         control = edit;
         break;
     }
@@ -182,6 +189,7 @@ QWidget* FormView::MakeControl(FormField& field)
     case FieldKind::MultiLineText: {
         auto* edit = new QPlainTextEdit(this);
         edit->setTabChangesFocus(true);
+        edit->setReadOnly(field.readOnly);
         edit->setMinimumHeight(fontMetrics().lineSpacing() * 4);
         control = edit;
         break;
@@ -327,7 +335,7 @@ void FormView::ReadFields()
     for (const FormField& shown : m_model->Fields()) {
         FormField& field = m_model->Field(shown.id);
         QWidget* control = m_controls[field.id];
-        if (control == nullptr) continue;
+        if (control == nullptr || field.readOnly) continue;
         switch (field.kind) {
         case FieldKind::Text:
         case FieldKind::Number: field.text = Us(static_cast<QLineEdit*>(control)->text()); break;
