@@ -9,13 +9,16 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
 
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "app/persistent_classes.h"
@@ -127,6 +130,19 @@ inline void ExpectWindowShows(SummaryWindow& window, const CPrehledForm& engine)
     };
     for (const auto& [field, text] : fields)
         EXPECT_EQ(Us(window.NumberField(field)->text()), *text) << window.NumberField(field)->accessibleName().toStdString();
+}
+
+// The cells (0-based, as the views count) that the spied dataChanged signals named.
+inline std::set<std::pair<int, int>> CellsNamedBy(const QSignalSpy& spy)
+{
+    std::set<std::pair<int, int>> cells;
+    for (const QList<QVariant>& signal : spy) {
+        const auto from = signal.at(0).value<QModelIndex>();
+        const auto to = signal.at(1).value<QModelIndex>();
+        for (int row = from.row(); row <= to.row(); ++row)
+            for (int column = from.column(); column <= to.column(); ++column) cells.insert({row, column});
+    }
+    return cells;
 }
 
 // Types into a cell as a user does: the cell is made current, the first key starts the editor,

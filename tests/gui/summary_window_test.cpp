@@ -83,6 +83,21 @@ struct TypedCase {
     const char* text;
 };
 
+void ExpectToldOfTheChanges(const QSignalSpy& told, const TableModel& before, const TableModel& after)
+{
+    const std::set<std::pair<int, int>> named = CellsNamedBy(told);
+    std::set<int> changedRows;
+    for (int row = 1; row <= before.LastRow(); ++row)
+        for (int column = 0; column < before.ColumnCount(); ++column) {
+            const TableCell& was = before.Cell(row, column);
+            const TableCell& is = after.Cell(row, column);
+            if (was.text == is.text && was.background == is.background) continue;
+            changedRows.insert(row - 1);
+            EXPECT_TRUE(named.count({row - 1, column})) << "row " << row << " column " << column;
+        }
+    for (const auto& [row, column] : named) EXPECT_TRUE(changedRows.count(row)) << "row " << row + 1 << " repainted";
+}
+
 class SummaryTyping : public SummaryWindowTest, public ::testing::WithParamInterface<TypedCase> {};
 
 TEST_P(SummaryTyping, TypedCellFollowsTheEngine)
@@ -94,9 +109,17 @@ TEST_P(SummaryTyping, TypedCellFollowsTheEngine)
     ASSERT_GT(row, 0);
     std::unique_ptr<CPrehledForm> engine = Twin(window);
     const std::string before = engine->Summary().Items().Text(row, Col::kCelkemKs) + engine->Texts().cenaZbozi;
+    const TableModel itemsBefore = engine->Summary().Items();
+    const TableModel palletsBefore = engine->Summary().Pallets();
+    QSignalSpy itemsTold(window.ItemTable()->model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy palletsTold(window.PalletTable()->model(), &QAbstractItemModel::dataChanged);
 
     TypeIntoCell(*window.ItemTable(), row, c.column, QString::fromUtf8(c.text));
     engine->UpravBunku(SummaryTable::Items, row, c.column, c.text);
+
+    // The views were told of every cell that shows something else now, and of no other row.
+    ExpectToldOfTheChanges(itemsTold, itemsBefore, engine->Summary().Items());
+    ExpectToldOfTheChanges(palletsTold, palletsBefore, engine->Summary().Pallets());
 
     EXPECT_EQ(window.Form().Summary().Items().Text(row, c.column), c.text);  // the typed text stays
     ExpectWindowShows(window, *engine);
