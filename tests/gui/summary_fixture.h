@@ -25,6 +25,7 @@
 #include "document/belvo_doc.h"
 #include "gui/gui_support.h"
 #include "gui/qt_text.h"
+#include "gui/summary/summary_table_model.h"
 #include "gui/summary/summary_table_view.h"
 #include "gui/summary/summary_window.h"
 #include "gui/summary/summary_window_list.h"
@@ -109,10 +110,7 @@ inline void ExpectTableShows(const QAbstractItemModel& shown, const TableModel& 
             if (cell.background == kTableBackground)
                 EXPECT_FALSE(background.isValid()) << "row " << row + 1 << " column " << column;
             else
-                EXPECT_EQ(background.value<QColor>(), QColor(static_cast<int>(cell.background & 0xFF),
-                                                             static_cast<int>((cell.background >> 8) & 0xFF),
-                                                             static_cast<int>((cell.background >> 16) & 0xFF)))
-                    << "row " << row + 1 << " column " << column;
+                EXPECT_EQ(background.value<QColor>(), BgrColor(cell.background)) << "row " << row + 1 << " column " << column;
         }
 }
 

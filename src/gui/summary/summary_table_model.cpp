@@ -2,21 +2,11 @@
 
 #include <algorithm>
 
-#include <QColor>
 
 #include "gui/qt_text.h"
 #include "proposal/table_model.h"
 
 namespace belvo::gui {
-
-namespace {
-
-QColor ToColor(std::uint32_t bgr)
-{
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
-}
-
-}  // namespace
 
 SummaryTableModel::SummaryTableModel(const TableModel& table, EditHandler edit, QObject* parent)
     : QAbstractTableModel(parent), m_table(table), m_edit(std::move(edit)), m_rows(table.LastRow())
@@ -51,7 +41,7 @@ QVariant SummaryTableModel::data(const QModelIndex& index, int role) const
         return QVariant::fromValue(Qt::AlignVCenter | (cell.align == CellAlign::Right ? Qt::AlignRight : Qt::AlignLeft));
     case Qt::BackgroundRole:
         if (cell.background == kTableBackground) return {};
-        return ToColor(cell.background);
+        return BgrColor(cell.background);
     case Qt::ForegroundRole:
         // Coloured backgrounds are light; their text stays dark also under a dark theme.
         if (cell.background == kTableBackground) return {};
@@ -102,10 +92,10 @@ void SummaryTableModel::Refresh()
     for (int row = 0; row < m_rows; ++row) {
         int changedFrom = columns, changedTo = -1;
         for (int column = 0; column < columns; ++column) {
-            Shown now = ShownOf(row + 1, column);
+            const TableCell& cell = m_table.Cell(row + 1, column);
             Shown& shown = m_shown[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) + static_cast<std::size_t>(column)];
-            if (now == shown) continue;
-            shown = std::move(now);
+            if (cell.text == shown.text && cell.background == shown.background) continue;
+            shown = Shown{cell.text, cell.background};
             changedFrom = std::min(changedFrom, column);
             changedTo = column;
         }

@@ -11,12 +11,19 @@
 #include <vector>
 
 #include <QAbstractTableModel>
+#include <QColor>
 
 namespace belvo {
 class TableModel;
 }
 
 namespace belvo::gui {
+
+// A colour of the engine (0x00BBGGRR, as the settings hold it) for Qt.
+inline QColor BgrColor(std::uint32_t bgr)
+{
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+}
 
 class SummaryTableModel : public QAbstractTableModel {
     Q_OBJECT

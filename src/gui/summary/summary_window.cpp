@@ -39,11 +39,6 @@ namespace {
 constexpr const char* kPrintOperation = "CPrehledForm::On_ID_Tisk";
 constexpr const char* kPreviewOperation = "CPrehledForm::On_ID_Nahled";
 
-QColor FromBgr(std::uint32_t bgr)
-{
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
-}
-
 // The messages that arise while the preview draws its pages (paper that is too small, a
 // failure), kept until the drawing is over and then shown to the user.
 class DeferredMessages : public UnattendedUi {
@@ -139,7 +134,7 @@ QLineEdit* SummaryWindow::AddNumberField(Field field, const QString& name, const
     edit->setAlignment(Qt::AlignRight);
     edit->setAccessibleName(name);
     QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, FromBgr(m_form->Summary().Settings().colorNeEdit));
+    palette.setColor(QPalette::Base, BgrColor(m_form->Summary().Settings().colorNeEdit));
     palette.setColor(QPalette::Text, text);
     edit->setPalette(palette);
     m_fields[field] = edit;
@@ -202,7 +197,7 @@ QWidget* SummaryWindow::BuildFields()
     m_priceList->setAccessibleName(QStringLiteral("Ceník"));
     m_priceList->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QPalette palette = m_priceList->palette();
-    palette.setColor(QPalette::WindowText, FromBgr(0x000080));
+    palette.setColor(QPalette::WindowText, BgrColor(0x000080));
     m_priceList->setPalette(palette);
     grid->addWidget(m_priceList, 2, 13, Qt::AlignRight);
 
