@@ -106,7 +106,7 @@ void WriteOutputFiles(const OutputFiles& files, SummaryModel& summary, ProjectFi
     if (files.html) WriteHtmlPage(*files.html, BuildHtmlPage(source, options), startup);
     if (files.pdf) {
         const std::unique_ptr<QGuiApplication> application = EnsureGuiApplication();
-        ProposalReport report(source, options, LoadReportLogo(startup), ReportCornerPicture(), &ui);
+        ProposalReportJob report(source, settings, startup, &ui);
         WritePdf(*files.pdf, report);
     }
 }

@@ -131,6 +131,8 @@ bool CBelvoDoc::SaveModified()
 
 bool CBelvoDoc::OnFileNew()
 {
+    // The summary windows first: saving one of them into the project modifies the project.
+    if (!m_views.summaries.QueryCloseAll()) return false;
     if (!SaveModified()) return false;
     OnNewDocument();
     return true;
@@ -140,6 +142,7 @@ bool CBelvoDoc::OnFileOpen()
 {
     const std::optional<std::string> path = m_env.ui.OpenFileName("Otevřít", kProjectFileFilter, "");
     if (!path) return false;
+    if (!m_views.summaries.QueryCloseAll()) return false;
     if (!SaveModified()) return false;
     return OnOpenDocument(*path);
 }

@@ -191,6 +191,8 @@ public:
     Ui& GetUi() const { return m_env.ui; }
     SettingsStore& Settings() const { return m_env.settings; }
     const SystemInfo& System() const { return m_env.system; }
+    // The directory the program started in (UTF-8).
+    const std::string& StartupDirectory() const { return m_env.startupDirectory; }
     const ClassRegistry& Classes() const { return m_env.classes; }
     const DocumentViews& Views() const { return m_views; }
 

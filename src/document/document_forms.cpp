@@ -3,6 +3,9 @@
 #include "document/belvo_doc.h"
 #include "model/element.h"
 #include "platform/system_info.h"
+#include "platform/ui.h"
+#include "proposal/navrh.h"
+#include "proposal/navrh_form.h"
 
 namespace belvo {
 
@@ -23,6 +26,15 @@ void DocumentFormHost::RememberBeamText(std::string text) { m_doc.SetPametNosnik
 std::unique_ptr<FormModel> VytvorFormular(CBelvoDoc& doc, CObject& object)
 {
     if (auto* element = dynamic_cast<CPrvek*>(&object)) return element->VytvorDialog(doc.Forms());
+    if (const auto* navrh = dynamic_cast<const CNavrh*>(&object)) {
+        try {
+            return std::make_unique<NavrhForm>(*navrh, doc.GetUi(), doc.System().NumberSeparators(),
+                                               [&doc](const CNavrh& shown) { doc.ZobrazUlozenyNavrh(shown); });
+        } catch (const std::exception&) {
+            doc.GetUi().Message("Nelze otevřít dialog", "Chyba", MessageIcon::Error);
+            return nullptr;
+        }
+    }
     return nullptr;
 }
 

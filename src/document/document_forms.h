@@ -29,7 +29,8 @@ private:
     CBelvoDoc& m_doc;
 };
 
-// The form of an element (its own VytvorDialog) or of another object of the tree; null for an
+// The form of an element (its own VytvorDialog) or of another object of the tree (a saved
+// proposal's read-only page, whose "Zobrazit" opens a copy in a summary window); null for an
 // object without a form.
 std::unique_ptr<FormModel> VytvorFormular(CBelvoDoc& doc, CObject& object);
 

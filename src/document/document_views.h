@@ -58,8 +58,9 @@ public:
     virtual void Open(SummaryRequest request) = 0;
     // Closes every open summary window (their proposals are destroyed with them).
     virtual void CloseAll() = 0;
-    // Before the windows are closed: asks about windows with edits that were not saved into the
-    // project; false when the user chose to cancel.
+    // Before the windows are closed for another project: every window with edits not yet saved
+    // into the project asks whether to save them ("Ano" saves as its "Uložit do projektu" does).
+    // False when the user chose "Storno": nothing is to be closed.
     virtual bool QueryCloseAll() { return true; }
 };
 

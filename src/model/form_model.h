@@ -54,6 +54,8 @@ struct FormField {
     bool grouping = false;
     bool enabled = true;
     bool visible = true;
+    // A text the user can read and select but not change (a multi-line text shown for reading).
+    bool readOnly = false;
 
     std::string text;                    // what the field shows (and the user typed)
     bool checked = false;                // check box, radio button
@@ -73,6 +75,7 @@ struct FormField {
 enum class FormButtons {
     SaveBack,  // "&Ulož" and "&Zpět": a form in the main window beside the tree
     OkCancel,  // "OK" and "&Storno": a modal dialog
+    None,      // a page that only shows what it holds: no buttons of its own
 };
 
 inline constexpr const char* kSaveButtonText = "&Ulož";

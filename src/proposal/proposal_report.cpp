@@ -266,6 +266,13 @@ void ProposalReport::DrawLegend(Canvas& canvas) const
     canvas.DrawImage(m_corner, {0, h - 2300, 3545, h});
 }
 
+ProposalReportJob::ProposalReportJob(OutputSource source, const SettingsStore& settings,
+                                     const std::string& startupDirectory, Ui* ui)
+    : m_source(std::move(source)),
+      m_report(m_source, ReadPrintOptions(settings), LoadReportLogo(startupDirectory), ReportCornerPicture(), ui)
+{
+}
+
 CanvasImage LoadReportLogo(const std::string& startupDirectory)
 {
     // Only a bitmap file will do; anything else (a renamed picture, a damaged file) would leave the

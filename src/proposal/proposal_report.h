@@ -13,6 +13,7 @@
 
 namespace belvo {
 
+class SettingsStore;
 class Ui;
 
 class ProposalReport : public PagedDocument {
@@ -46,6 +47,28 @@ private:
     std::vector<OutputLine> m_lines;
     PrintArea m_area;
     ReportPaging m_paging;
+};
+
+// The report as every program prints it (the desktop's print, preview and PDF, the batch tool's
+// PDF): over its own copy of the outputs' source, with the print options read from the settings
+// as the job is made and the logo of the start-up directory. `ui`, when given, is told about
+// paper that is too small.
+class ProposalReportJob : public PagedDocument {
+public:
+    ProposalReportJob(OutputSource source, const SettingsStore& settings, const std::string& startupDirectory,
+                      Ui* ui = nullptr);
+    ProposalReportJob(const ProposalReportJob&) = delete;
+    ProposalReportJob& operator=(const ProposalReportJob&) = delete;
+
+    int Begin(Canvas& canvas) override { return m_report.Begin(canvas); }
+    void PrintPage(Canvas& canvas, int page) override { m_report.PrintPage(canvas, page); }
+    void End() override { m_report.End(); }
+
+    const ProposalReport& Report() const { return m_report; }
+
+private:
+    OutputSource m_source;
+    ProposalReport m_report;
 };
 
 // The report's logo: the file "Logo.bmp" of the start-up directory when it can be read (also

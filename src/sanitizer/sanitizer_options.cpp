@@ -5,8 +5,8 @@
 // the platform plugins): with this C library its record of those blocks is unreliable. Not
 // scanning thread-local storage avoids the crash. It can only add reports, never hide a leak:
 // memory reachable only from thread-local storage is then reported, which for glib's own
-// per-thread caches and the C library's own records of loaded libraries is expected and
-// suppressed below.
+// per-thread caches, the print system's per-thread globals (libcups, which the print dialog
+// uses) and the C library's own records of loaded libraries is expected and suppressed below.
 
 extern "C" const char* __lsan_default_options()
 {
@@ -16,5 +16,6 @@ extern "C" const char* __lsan_default_options()
 extern "C" const char* __lsan_default_suppressions()
 {
     return "leak:libglib-2.0.so\n"
+           "leak:libcups.so\n"
            "leak:_dl_map_object_deps\n";
 }

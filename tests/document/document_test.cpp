@@ -5,6 +5,8 @@
 #include "settings/settings_keys.h"
 #include "catalogue/price_list_file.h"
 #include "document/document_fixture.h"
+#include "document/document_forms.h"
+#include "proposal/navrh_form.h"
 #include "support/memory_archive.h"
 #include "walls/okna.h"
 
@@ -309,6 +311,37 @@ TEST_F(DocumentTest, CancellingTheSaveDialogStopsTheClose)
     EXPECT_TRUE(doc.IsModified());
 }
 
+// Another project replaces this one only after the summary windows agreed: their edits are
+// saved into this project (which the save-modified step then offers to save) or dropped by the
+// user's choice; "Storno" in a window stops the command before anything is asked or replaced.
+TEST_F(DocumentTest, NewAndOpenAskTheSummaryWindowsBeforeTheProject)
+{
+    auto garage = SampleProject();
+    garage->Nazev = "Garáž";
+    const std::string other = WriteProject(std::move(garage), {}, "jiný.kar");
+    struct Case {
+        const char* command;
+        bool windowsAgree;
+    };
+    for (const Case c : {Case{"new", false}, Case{"new", true}, Case{"open", false}, Case{"open", true}}) {
+        SCOPED_TRACE(std::string(c.command) + (c.windowsAgree ? " agreed" : " refused"));
+        OpenProject(SampleProject());
+        ui.messages.clear();
+        views.summaries.queries = 0;
+        views.summaries.queryAnswers = {c.windowsAgree};
+        ui.answers = {Answer::No};  // the save-modified question: do not save
+        ui.fileNames = {other};
+
+        const bool done = std::string(c.command) == "new" ? doc.OnFileNew() : doc.OnFileOpen();
+
+        EXPECT_EQ(views.summaries.queries, 1);
+        EXPECT_EQ(done, c.windowsAgree);
+        // The save-modified question comes only after the windows agreed.
+        EXPECT_EQ(ui.messages.size(), c.windowsAgree ? 1u : 0u);
+        EXPECT_EQ(doc.Projekt()->Nazev != "Dům\nBrno", c.windowsAgree);
+    }
+}
+
 TEST_F(DocumentTest, UnmodifiedDocumentClosesWithoutAQuestion)
 {
     doc.OnNewDocument();
@@ -470,6 +503,32 @@ TEST_F(DocumentTest, SelectedSavedProposalOpensAsACopyWithoutRounding)
     EXPECT_EQ(shown.navrh->Nazev, "Celý dům");
     EXPECT_TRUE(shown.saved);
     EXPECT_FALSE(shown.autoRound);
+}
+
+TEST_F(DocumentTest, SavedProposalPageOpensACopyWithoutRounding)
+{
+    std::vector<std::unique_ptr<CNavrh>> navrhy;
+    navrhy.push_back(SavedProposal("Celý dům"));
+    OpenProject(SampleProject(), std::move(navrhy));
+    const CNavrh& saved = *doc.Navrhy()[0];
+
+    std::unique_ptr<FormModel> page = VytvorFormular(doc, *doc.Navrhy()[0]);
+    ASSERT_NE(dynamic_cast<NavrhForm*>(page.get()), nullptr);
+    page->Open();
+    EXPECT_EQ(page->Field(NavrhForm::kNazev).text, "Celý dům");
+    page->Activate(NavrhForm::kZobrazit);
+    page->Activate(NavrhForm::kZobrazit);
+
+    // Each press shows a copy of its own; the saved proposal stays as it is.
+    ASSERT_EQ(views.summaries.open.size(), 2u);
+    for (const SummaryRequest& shown : views.summaries.open) {
+        EXPECT_NE(shown.navrh.get(), &saved);
+        EXPECT_EQ(shown.navrh->Nazev, "Celý dům");
+        EXPECT_TRUE(shown.saved);
+        EXPECT_FALSE(shown.autoRound);
+        EXPECT_EQ(shown.project.name, "Dům\nBrno");
+    }
+    EXPECT_NE(views.summaries.open[0].navrh.get(), views.summaries.open[1].navrh.get());
 }
 
 TEST_F(DocumentTest, ProposalCommandsDoNothingWhenTheEditorRefusesToClose)

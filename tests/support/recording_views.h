@@ -56,11 +56,22 @@ class RecordingSummaries : public SummaryWindows {
 public:
     std::vector<SummaryRequest> open;
     int closeAlls = 0;
+    // Answers of QueryCloseAll, front first; true when the queue is empty.
+    std::deque<bool> queryAnswers;
+    int queries = 0;
     void Open(SummaryRequest request) override { open.push_back(std::move(request)); }
     void CloseAll() override
     {
         ++closeAlls;
         open.clear();
+    }
+    bool QueryCloseAll() override
+    {
+        ++queries;
+        if (queryAnswers.empty()) return true;
+        const bool answer = queryAnswers.front();
+        queryAnswers.pop_front();
+        return answer;
     }
 };
 

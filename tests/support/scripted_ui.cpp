@@ -47,9 +47,10 @@ std::size_t ScriptedUi::ChooseHeight(const std::string& prompt, const std::vecto
 }
 
 std::optional<std::string> ScriptedUi::PromptText(const std::string& title, const std::string&,
-                                                  const std::string&)
+                                                  const std::string& initial)
 {
     prompts.push_back(title);
+    promptInitials.push_back(initial);
     return Take(texts);
 }
 

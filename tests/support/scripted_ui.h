@@ -51,6 +51,7 @@ public:
     std::vector<RecordedMessage> messages;
     std::vector<RecordedChoice> listChoices;
     std::vector<std::string> prompts;      // titles of text prompts and file dialogs
+    std::vector<std::string> promptInitials;  // the texts the text prompts were filled with
     std::vector<RecordedFileDialog> fileDialogs;
     std::vector<std::string> credentialRequests;
     std::vector<TableDialog> tables;

@@ -19,6 +19,8 @@
 #include "demo_settings.h"
 #include "document/belvo_doc.h"
 #include "gui/dialogs/dialog_screenshots.h"
+#include "gui/summary/summary_screenshots.h"
+#include "gui/summary/summary_window_list.h"
 #include "gui/main/desktop_session.h"
 #include "gui/main/main_form.h"
 #include "gui/main/project_tree_model.h"
@@ -125,5 +127,10 @@ int main(int argc, char** argv)
              belvo::gui::SettingsDialogEnvironment{ui, settings, scratch.path().toStdString(), system.NumberSeparators()},
              doc.Cenik(), system.NumberSeparators(), output) &&
          ok;
+
+    // The summary window of the whole house (both tabs) and the print preview of its report.
+    doc.OnPrehledCelkem();
+    Wait(300);
+    ok = belvo::gui::WriteSummaryScreenshots(window.Summaries(), output) && ok;
     return ok ? 0 : 1;
 }

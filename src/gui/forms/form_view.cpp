@@ -157,26 +157,28 @@ void FormView::Build()
         }
     }
 
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    const bool dialog = m_model->Buttons() == FormButtons::OkCancel;
-    m_save = new QPushButton(dialog ? QStringLiteral("OK") : Qs(kSaveButtonText), this);
-    m_back = new QPushButton(dialog ? QStringLiteral("&Storno") : Qs(kBackButtonText), this);
-    for (QPushButton* button : {m_save, m_back}) {
-        button->setAccessibleName(button->text().remove(QLatin1Char('&')));
-        button->setAutoDefault(false);
-        button->installEventFilter(this);
-        buttons->addWidget(button);
-        m_order.push_back(button);
+    if (m_model->Buttons() != FormButtons::None) {
+        auto* buttons = new QHBoxLayout();
+        buttons->addStretch(1);
+        const bool dialog = m_model->Buttons() == FormButtons::OkCancel;
+        m_save = new QPushButton(dialog ? QStringLiteral("OK") : Qs(kSaveButtonText), this);
+        m_back = new QPushButton(dialog ? QStringLiteral("&Storno") : Qs(kBackButtonText), this);
+        for (QPushButton* button : {m_save, m_back}) {
+            button->setAccessibleName(button->text().remove(QLatin1Char('&')));
+            button->setAutoDefault(false);
+            button->installEventFilter(this);
+            buttons->addWidget(button);
+            m_order.push_back(button);
+        }
+        connect(m_save, &QPushButton::clicked, this, [this] { Save(); });
+        connect(m_back, &QPushButton::clicked, this, [this] {
+            if (m_model->Buttons() == FormButtons::OkCancel)
+                emit rejected();
+            else
+                Back();
+        });
+        outer->addLayout(buttons);
     }
-    connect(m_save, &QPushButton::clicked, this, [this] { Save(); });
-    connect(m_back, &QPushButton::clicked, this, [this] {
-        if (m_model->Buttons() == FormButtons::OkCancel)
-            emit rejected();
-        else
-            Back();
-    });
-    outer->addLayout(buttons);
     outer->addStretch(1);
 
     // The tab order is the order of the fields, then the form's own buttons.
@@ -193,7 +195,7 @@ QWidget* FormView::MakeControl(FormField& field)
     case FieldKind::Text:
     case FieldKind::ReadOnly: {
         auto* edit = new QLineEdit(this);
-        if (field.kind == FieldKind::ReadOnly) {
+        if (field.kind == FieldKind::ReadOnly || field.readOnly) {
             // Shown as text on the form, still selectable and copied like any field.
             edit->setReadOnly(true);
             edit->setFrame(false);
@@ -214,6 +216,7 @@ QWidget* FormView::MakeControl(FormField& field)
     case FieldKind::MultiLineText: {
         auto* edit = new QPlainTextEdit(this);
         edit->setTabChangesFocus(true);
+        edit->setReadOnly(field.readOnly);
         const int margins = 2 * (edit->frameWidth() + static_cast<int>(edit->document()->documentMargin()));
         edit->setMinimumHeight(fontMetrics().lineSpacing() * 3 + margins);
         edit->setMaximumHeight(fontMetrics().lineSpacing() * 6 + margins);
@@ -366,7 +369,7 @@ void FormView::ReadFields()
     for (const FormField& shown : m_model->Fields()) {
         FormField& field = m_model->Field(shown.id);
         QWidget* control = m_controls[field.id];
-        if (control == nullptr) continue;
+        if (control == nullptr || field.readOnly) continue;
         switch (field.kind) {
         case FieldKind::Text:
         case FieldKind::Number: field.text = Us(static_cast<QLineEdit*>(control)->text()); break;

@@ -84,20 +84,17 @@ void MainWindow::CreateCommands()
 {
     CBelvoDoc& doc = *m_doc;
 
-    // "&Soubor". A file opened or saved under a new name joins the recently used files.
-    const auto file = [this](bool (CBelvoDoc::*command)(), bool asksSummaries) {
-        return [this, command, asksSummaries] {
-            if (asksSummaries && !m_summaries->QueryCloseAll()) return;
+    // "&Soubor". A file opened or saved under a new name joins the recently used files. (New and
+    // open ask the summary windows about unsaved edits themselves.)
+    const auto file = [this](bool (CBelvoDoc::*command)()) {
+        return [this, command] {
             if ((m_doc->*command)()) RememberCurrentFile();
         };
     };
-    AddCommand("new", "&Nový", ActionIcon("new"), file(&CBelvoDoc::OnFileNew, true))->setShortcut(QKeySequence::New);
-    AddCommand("open", "&Otevřít...", ActionIcon("open"), file(&CBelvoDoc::OnFileOpen, true))
-        ->setShortcut(QKeySequence::Open);
-    AddCommand("save", "&Uložit", ActionIcon("save"), file(&CBelvoDoc::OnFileSave, false))
-        ->setShortcut(QKeySequence::Save);
-    AddCommand("save-as", "Uložit &jako...", QIcon(), file(&CBelvoDoc::OnFileSaveAs, false))
-        ->setShortcut(QKeySequence::SaveAs);
+    AddCommand("new", "&Nový", ActionIcon("new"), file(&CBelvoDoc::OnFileNew))->setShortcut(QKeySequence::New);
+    AddCommand("open", "&Otevřít...", ActionIcon("open"), file(&CBelvoDoc::OnFileOpen))->setShortcut(QKeySequence::Open);
+    AddCommand("save", "&Uložit", ActionIcon("save"), file(&CBelvoDoc::OnFileSave))->setShortcut(QKeySequence::Save);
+    AddCommand("save-as", "Uložit &jako...", QIcon(), file(&CBelvoDoc::OnFileSaveAs))->setShortcut(QKeySequence::SaveAs);
     AddCommand("exit", "&Konec", QIcon(), [this] { close(); })->setShortcut(QKeySequence::Quit);
     for (std::size_t i = 0; i < kRecentFilesCount; ++i) {
         QAction* recent = new QAction(this);

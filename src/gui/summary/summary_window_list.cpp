@@ -1,14 +1,27 @@
 #include "gui/summary/summary_window_list.h"
 
-#include <QHeaderView>
-#include <QTableWidget>
+#include <algorithm>
+#include <filesystem>
 
-#include "gui/qt_text.h"
+#include "document/belvo_doc.h"
+#include "foundation/errors.h"
+#include "foundation/file_path.h"
+#include "gui/summary/summary_window.h"
 #include "proposal/navrh.h"
-#include "proposal/summary_model.h"
-#include "proposal/summary_settings.h"
+#include "proposal/prehled_form.h"
 
 namespace belvo::gui {
+
+namespace {
+
+std::string CurrentDirectory()
+{
+    std::error_code error;
+    const std::filesystem::path current = std::filesystem::current_path(error);
+    return error ? std::string(".") : PathToUtf8(current);
+}
+
+}  // namespace
 
 SummaryWindowList::SummaryWindowList(SummaryEnvironment env) : m_env(env) {}
 
@@ -16,39 +29,60 @@ SummaryWindowList::~SummaryWindowList() { CloseAll(); }
 
 void SummaryWindowList::Open(SummaryRequest request)
 {
-    // A plain read-only window with the item table.
-    auto* window = new QMainWindow;
+    SummaryProject project;
+    // The document is looked up when the user saves, so a window always saves into the
+    // document it belongs to.
+    project.saveCopy = [this](const CNavrh& navrh) {
+        if (m_doc == nullptr) throw BelvoError("Návrh nelze uložit: není otevřen žádný projekt.");
+        m_doc->UlozNavrhDoProjektu(navrh);
+    };
+    project.path = [this] { return m_doc != nullptr ? m_doc->PathName() : std::string(); };
+    const std::string startup = m_doc != nullptr ? m_doc->StartupDirectory() : CurrentDirectory();
+
+    auto form = std::make_unique<CPrehledForm>(std::move(request.navrh), std::move(request.project),
+                                               PrehledEnvironment{m_env.ui, m_env.settings, m_env.system, m_env.shell,
+                                                                  startup, std::move(project)});
+    auto* window = new SummaryWindow(std::move(form), m_env.ui, request.autoRound);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(Qs(request.navrh->Titulek));
-    auto* table = new QTableWidget(window);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    window->setCentralWidget(table);
-    window->resize(900, 500);
-    window->show();
+    // A window leaves the list as soon as it has closed (it is deleted a moment later).
+    connect(window, &SummaryWindow::closed, this, [this, window] { Forget(window); });
+    connect(window, &QObject::destroyed, this, &SummaryWindowList::Forget);
     m_windows.insert(m_windows.begin(), window);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void SummaryWindowList::Forget(QObject* window)
+{
+    std::erase_if(m_windows, [window](SummaryWindow* shown) { return static_cast<QObject*>(shown) == window; });
 }
 
 void SummaryWindowList::CloseAll()
 {
-    for (const QPointer<QMainWindow>& window : m_windows)
-        if (window) delete window.data();
-    m_windows.clear();
+    std::vector<SummaryWindow*> windows;
+    windows.swap(m_windows);
+    for (SummaryWindow* window : windows) delete window;
 }
 
-std::size_t SummaryWindowList::Count() const
+bool SummaryWindowList::QueryCloseAll()
 {
-    std::size_t count = 0;
-    for (const QPointer<QMainWindow>& window : m_windows)
-        if (window) ++count;
-    return count;
+    const std::vector<SummaryWindow*> windows = m_windows;
+    for (SummaryWindow* window : windows) {
+        if (std::find(m_windows.begin(), m_windows.end(), window) == m_windows.end()) continue;
+        if (!window->Form().Upraveno()) continue;
+        window->raise();
+        window->activateWindow();
+        if (!window->QueryClose()) return false;
+    }
+    return true;
 }
+
+std::size_t SummaryWindowList::Count() const { return m_windows.size(); }
 
 QMainWindow* SummaryWindowList::WindowAt(std::size_t index) const
 {
-    std::size_t seen = 0;
-    for (const QPointer<QMainWindow>& window : m_windows)
-        if (window && seen++ == index) return window.data();
-    return nullptr;
+    return index < m_windows.size() ? m_windows[index] : nullptr;
 }
 
 }  // namespace belvo::gui
