@@ -30,17 +30,33 @@ namespace belvo::gui::test {
 inline std::string DemoHouse() { return std::string(BELVO_BUILD_DIR) + "/data/demo-dum.kar"; }
 inline std::string DemoPriceList() { return std::string(BELVO_BUILD_DIR) + "/data/demo.dat"; }
 
+// The session over a scripted user, settings in memory, a fixed system, a recording shell and no
+// web; made by the derived fixture once its settings are as it wants them.
+class SessionTest : public ::testing::Test {
+protected:
+    ~SessionTest() override { session.reset(); }
+    void MakeSession()
+    {
+        session = std::make_unique<DesktopSession>(
+            SessionServices{ui, settings, system, shell, web, nullptr, std::string(BELVO_BUILD_DIR)});
+    }
 
-class DesktopTest : public ::testing::Test {
+    ScriptedUi ui;
+    MemorySettingsStore settings;
+    FixedSystemInfo system;
+    belvo::test::RecordingShell shell;
+    belvo::test::NoWeb web;
+    std::unique_ptr<DesktopSession> session;
+};
+
+class DesktopTest : public SessionTest {
 protected:
     DesktopTest()
     {
         // Set up before: neither the new-version check nor the registration opens a dialog.
         ConfigureDemoSettings(settings, DemoPriceList());
-        session = std::make_unique<DesktopSession>(
-            SessionServices{ui, settings, system, shell, web, nullptr, std::string(BELVO_BUILD_DIR)});
+        MakeSession();
     }
-    ~DesktopTest() override { session.reset(); }
 
     // Starts on a project file (none: a new project) and shows the window.
     void Start(const std::string& project = DemoHouse())
@@ -80,12 +96,6 @@ protected:
         Settle();
     }
 
-    ScriptedUi ui;
-    MemorySettingsStore settings;
-    FixedSystemInfo system;
-    belvo::test::RecordingShell shell;
-    belvo::test::NoWeb web;
-    std::unique_ptr<DesktopSession> session;
 };
 
 }  // namespace belvo::gui::test

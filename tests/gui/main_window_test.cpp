@@ -387,5 +387,28 @@ TEST_F(DesktopTest, ClosingTheMainWindowClosesTheSummaryWindowsFirst)
     EXPECT_TRUE(Window().close());
 }
 
+TEST_F(DesktopTest, DeleteInTheTreeDeletesTheElementButInAFormOnlyText)
+{
+    Start();
+    const TreeItem group = ItemNamed("Terasa a okolí");
+    Click(group);
+    auto* name = qobject_cast<QLineEdit*>(Editor(Window())->Control(1));
+    ASSERT_NE(name, nullptr);
+    name->setFocus();
+    name->setCursorPosition(0);
+    QTest::keyClick(name, Qt::Key_Delete);
+    EXPECT_EQ(name->text(), "erasa a okolí");
+    EXPECT_TRUE(ui.messages.empty());
+
+    TreeWidget().setFocus();
+    ui.answers = {Answer::Yes};
+    QTest::keyClick(&TreeWidget(), Qt::Key_Delete);
+    Settle();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "zrušit položku \"Terasa a okolí\" a všechny podpoložky\nbez náhrady");
+    EXPECT_EQ(ItemNamed("Terasa a okolí"), kNoTreeItem);
+    EXPECT_EQ(Tree().Selected(), Doc().ProjectItem());
+}
+
 }  // namespace
 }  // namespace belvo::gui::test

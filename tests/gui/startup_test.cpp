@@ -13,14 +13,9 @@
 namespace belvo::gui::test {
 namespace {
 
-class FreshStart : public ::testing::Test {
+class FreshStart : public SessionTest {
 protected:
-    FreshStart()
-        : session(std::make_unique<DesktopSession>(
-              SessionServices{ui, settings, system, shell, web, nullptr, std::string(BELVO_BUILD_DIR)}))
-    {
-    }
-    ~FreshStart() override { session.reset(); }
+    FreshStart() { MakeSession(); }
 
     // Starts on the demo house; every settings dialog that opens meanwhile is closed with its
     // "OK" button (confirm) or with "&Storno". Returns the exit code of the start.
@@ -42,13 +37,6 @@ protected:
         line.projectFile = DemoHouse();
         return session->Start(line);
     }
-
-    ScriptedUi ui;
-    MemorySettingsStore settings;
-    FixedSystemInfo system;
-    belvo::test::RecordingShell shell;
-    belvo::test::NoWeb web;
-    std::unique_ptr<DesktopSession> session;
 };
 
 TEST_F(FreshStart, LeavingTheSettingsOtherThanWithOkEndsTheProgram)
