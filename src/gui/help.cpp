@@ -5,8 +5,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "gui/qt_text.h"
-#include "platform/shell.h"
 
 namespace belvo::gui {
 
@@ -39,12 +37,6 @@ QString ManualFile()
     // A program started through a link or a wrapper script from elsewhere still finds the
     // manual of a standard installation (/usr/share, /usr/local/share, XDG_DATA_DIRS).
     return QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("belvo/manual/index.html"));
-}
-
-bool OpenManual(Shell& shell)
-{
-    const QString manual = ManualFile();
-    return !manual.isEmpty() && shell.OpenInViewer(Us(manual));
 }
 
 }  // namespace belvo::gui

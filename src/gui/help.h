@@ -4,10 +4,6 @@
 
 #include <QString>
 
-namespace belvo {
-class Shell;
-}
-
 namespace belvo::gui {
 
 // The path of the manual's index.html; empty when the manual is missing.
@@ -17,9 +13,5 @@ QString ManualFile();
 // (<prefix>/bin → <prefix>/share/belvo/manual) or the build tree's (<build> →
 // <build>/data/manual); empty when neither is there.
 QString ManualFileNear(const QString& programDirectory);
-
-// "Nápověda": opens the manual in the desktop's browser; false when the manual is missing or
-// no browser could be started.
-bool OpenManual(Shell& shell);
 
 }  // namespace belvo::gui

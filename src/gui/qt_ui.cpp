@@ -337,10 +337,6 @@ void QtUi::EndWait()
     if (--m_waitDepth == 0) QApplication::restoreOverrideCursor();
 }
 
-}  // namespace belvo::gui
-
-namespace belvo::gui {
-
 void QtUi::BeginProgress(const std::string& text)
 {
     if (m_progressDepth++ > 0) return;

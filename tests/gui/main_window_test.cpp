@@ -2,11 +2,13 @@
 // form holding a bad value, the enabling of the commands, drag and drop through the real view,
 // the recently used files, a dropped project file and closing the window.
 #include <filesystem>
+#include <map>
 
 #include <QAction>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
 
@@ -101,6 +103,7 @@ TEST_F(DesktopTest, OpensTheDemoHouseWithItsTreeAndTheProjectForm)
     EXPECT_TRUE(Window().windowTitle().startsWith("demo-dum.kar"));
     EXPECT_TRUE(Window().isWindowModified());  // a project just opened counts as modified
     EXPECT_EQ(ReadRecentFiles(settings), std::vector<std::string>{DemoHouse()});
+    EXPECT_TRUE(Window().Action("recent-1")->isVisible());  // the "&Soubor" menu shows it at once
     EXPECT_TRUE(ui.messages.empty()) << ui.MessageLines().front();
 }
 
@@ -408,6 +411,41 @@ TEST_F(DesktopTest, DeleteInTheTreeDeletesTheElementButInAFormOnlyText)
     EXPECT_EQ(ui.messages[0].text, "zrušit položku \"Terasa a okolí\" a všechny podpoložky\nbez náhrady");
     EXPECT_EQ(ItemNamed("Terasa a okolí"), kNoTreeItem);
     EXPECT_EQ(Tree().Selected(), Doc().ProjectItem());
+}
+
+// The mnemonic letters of the actions of one menu (or menu bar), each with the texts that use it.
+std::map<QChar, QStringList> Mnemonics(const QList<QAction*>& actions)
+{
+    std::map<QChar, QStringList> letters;
+    for (const QAction* action : actions) {
+        if (!action->isVisible() || action->isSeparator()) continue;
+        const QString text = action->text();
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        if (at >= 0 && at + 1 < text.size() && text[at + 1] != QLatin1Char('&'))
+            letters[text[at + 1].toLower()] << text;
+    }
+    return letters;
+}
+
+void ExpectUniqueMnemonics(QMenuBar& bar, const char* window)
+{
+    const auto check = [window](const QList<QAction*>& actions, const QString& where) {
+        for (const auto& [letter, texts] : Mnemonics(actions))
+            EXPECT_EQ(texts.size(), 1) << window << ", " << where.toStdString() << ": " << texts.join(" / ").toStdString();
+    };
+    check(bar.actions(), "menu bar");
+    for (QAction* entry : bar.actions())
+        if (QMenu* menu = entry->menu()) check(menu->actions(), entry->text());
+}
+
+TEST_F(DesktopTest, EveryMnemonicOfAMenuIsItsOwn)
+{
+    Start();
+    ExpectUniqueMnemonics(*Window().menuBar(), "main window");
+    Window().Action("proposal-whole")->trigger();
+    Settle();
+    ASSERT_EQ(Window().Summaries().Count(), 1u);
+    ExpectUniqueMnemonics(*Window().Summaries().WindowAt(0)->menuBar(), "summary window");
 }
 
 }  // namespace

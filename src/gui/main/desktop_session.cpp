@@ -2,7 +2,6 @@
 
 #include "app/command_line.h"
 #include "app/persistent_classes.h"
-#include "app/recent_files.h"
 #include "app/startup.h"
 #include "document/belvo_doc.h"
 
@@ -28,7 +27,7 @@ DesktopSession::~DesktopSession()
 std::optional<int> DesktopSession::Start(const DesktopCommandLine& line)
 {
     const std::optional<int> exit = SpustDokument(*m_doc, line, m_services.settings);
-    if (!exit && line.projectFile) AddRecentFile(m_services.settings, m_doc->PathName());
+    if (!exit) m_window->RememberCurrentFile();
     m_window->UpdateCommands();
     return exit;
 }

@@ -180,9 +180,9 @@ void MainWindow::CreateMenus()
                     "pricelist-web", "pricelist-webtest"});
     QMenu* import = menuBar()->addMenu("&Import");
     add(import, {"allplan"});
-    QMenu* tools = menuBar()->addMenu("Ná&stroje");
+    QMenu* tools = menuBar()->addMenu("&Nástroje");
     add(tools, {"settings", "calculator"});
-    QMenu* help = menuBar()->addMenu("Nápo&věda");
+    QMenu* help = menuBar()->addMenu("Ná&pověda");
     add(help, {"help", "", "about"});
 
     // The enabling follows the selection; a menu shows the state of the moment it opens.

@@ -135,11 +135,12 @@ bool MainWindow::OpenProject(const std::string& path)
     Run([&] {
         if (!m_summaries->QueryCloseAll() || !m_doc->SaveModified()) return;
         opened = m_doc->OnOpenDocument(path);
-        if (opened)
+        if (opened) {
             RememberCurrentFile();
-        else
+        } else {
             RemoveRecentFile(m_env.settings, path);
-        UpdateRecentFiles();
+            UpdateRecentFiles();
+        }
     });
     return opened;
 }
@@ -156,8 +157,7 @@ void MainWindow::UpdateCommands()
     m_actions.at("pricelist-save")->setEnabled(doc.CenikNeniPrazdny());
     m_actions.at("split-groups")->setChecked(doc.ClenitPoSkupinach());
 
-    const QString title = Qs(doc.Title().empty() ? std::string(kDefaultDocumentTitle) : doc.Title());
-    setWindowTitle(title + "[*] - Belvo");
+    setWindowTitle(Qs(doc.Title()) + "[*] - Belvo");
     setWindowModified(doc.IsModified());
     m_priceListLabel->setText(Qs(doc.Cenik().CenikId));
 }

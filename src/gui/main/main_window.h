@@ -83,6 +83,8 @@ public:
     void UpdateCommands();
     // The recently used files as the settings hold them now.
     void UpdateRecentFiles();
+    // The document's file (when it has one) heads the recently used files.
+    void RememberCurrentFile();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,7 +98,6 @@ private:
     QAction* AddCommand(const std::string& key, const QString& text, const QIcon& icon, std::function<void()> run);
     // Runs a command of the document and shows what it changed.
     void Run(const std::function<void()>& command);
-    void RememberCurrentFile();
     void LinkTabOrder();
     void ShowAbout();
     void ShowHelp();
