@@ -6,7 +6,8 @@
 // scanning thread-local storage avoids the crash. It can only add reports, never hide a leak:
 // memory reachable only from thread-local storage is then reported, which for glib's own
 // per-thread caches, the print system's per-thread globals (libcups, which the print dialog
-// uses) and the C library's own records of loaded libraries is expected and suppressed below.
+// uses), the D-Bus connection of the X11 platform (libdbus) and the C library's own records of
+// loaded libraries is expected and suppressed below.
 
 extern "C" const char* __lsan_default_options()
 {
@@ -17,5 +18,6 @@ extern "C" const char* __lsan_default_suppressions()
 {
     return "leak:libglib-2.0.so\n"
            "leak:libcups.so\n"
+           "leak:libdbus-1.so\n"
            "leak:_dl_map_object_deps\n";
 }

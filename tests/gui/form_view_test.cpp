@@ -92,6 +92,19 @@ TEST_F(ProjectFormView, ABadValueIsToldOnceAndTheFocusGoesBack)
     EXPECT_EQ(host.ui.messages.size(), 1u);
 }
 
+TEST_F(ProjectFormView, AFieldTabbedIntoStaysSelectedWhenItsCheckChangesIt)
+{
+    TypeAndTab(ProjektForm::kKm, "100");
+    TypeAndTab(ProjektForm::kCenaKm, "12,50");  // Tab selects the price, then the check writes it
+    Settle();
+    QLineEdit* price = Edit(ProjektForm::kCena);
+    ASSERT_EQ(QApplication::focusWidget(), price);
+    EXPECT_EQ(price->text(), "1250,00");
+    EXPECT_EQ(price->selectedText(), "1250,00");
+    QTest::keyClicks(price, "900");
+    EXPECT_EQ(price->text(), "900");
+}
+
 TEST_F(ProjectFormView, LeavingABadValueForBackShowsNothingAndBackRestores)
 {
     QLineEdit* name = Edit(ProjektForm::kProjekt);

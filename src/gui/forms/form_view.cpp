@@ -148,7 +148,9 @@ void FormView::Build()
                                    2 * control->fontMetrics().height());
             grid->addWidget(control, row, column, 1, span, Qt::AlignLeft);
         } else {
-            grid->addWidget(control, row, column, 1, span < 0 ? -1 : 2);
+            // A button of its own line keeps the width of its text, as buttons do.
+            grid->addWidget(control, row, column, 1, span < 0 ? -1 : 2,
+                            field.kind == FieldKind::Button ? Qt::AlignLeft : Qt::Alignment());
         }
         if (!field.unit.empty()) {
             auto* unit = new QLabel(Qs(field.unit), this);
@@ -291,7 +293,12 @@ void FormView::ShowFields()
         case FieldKind::ReadOnly:
         case FieldKind::Number: {
             auto* edit = static_cast<QLineEdit*>(control);
-            if (edit->text() != text) edit->setText(text);
+            if (edit->text() == text) break;
+            // A check may change the field the user has just tabbed into: it stays selected, so
+            // what the user types replaces the new value as it would have replaced the old one.
+            const bool wholeSelected = edit->hasFocus() && edit->hasSelectedText() && edit->selectedText() == edit->text();
+            edit->setText(text);
+            if (wholeSelected) edit->selectAll();
             break;
         }
         case FieldKind::MultiLineText: {

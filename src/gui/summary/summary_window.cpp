@@ -167,7 +167,9 @@ QWidget* SummaryWindow::BuildFields()
         grid->addWidget(unitLabel, row, column + 2);
     };
 
-    m_vat = new QCheckBox(QStringLiteral("s DPH"), box);
+    // Mnemonics let the keyboard reach the box and the button from the tables, where Tab moves
+    // between cells.
+    m_vat = new QCheckBox(QStringLiteral("&s DPH"), box);
     m_vat->setAccessibleName(QStringLiteral("s DPH"));
     // The check box stands in the label's column of the VAT field.
     grid->addWidget(m_vat, 0, 0);
@@ -178,7 +180,7 @@ QWidget* SummaryWindow::BuildFields()
     place(1, 3, QStringLiteral("Ztráta"), Field::Ztrata, medium, Qt::black, currency);
     place(1, 6, QStringLiteral("Obaly"), Field::Obaly, narrow, Qt::black, QStringLiteral("kg"));
     place(1, 9, QStringLiteral("Cena obalů"), Field::CenaObalu, wide, Qt::blue, currency);
-    m_transport = new QPushButton(QStringLiteral("Změna dopravy"), box);
+    m_transport = new QPushButton(QStringLiteral("Změna do&pravy"), box);
     m_transport->setAccessibleName(QStringLiteral("Změna dopravy"));
     m_transport->setAutoDefault(false);
     grid->addWidget(m_transport, 2, 6, 1, 3);
